@@ -1,0 +1,251 @@
+// Times the model against a baseline that makes the same std::pow calls with the same
+// arguments and nothing else: the pow calls are the model's irreducible cost, so the ratio
+// shows what the rest of it adds. Also counts heap allocations made by a run.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "model/Calculations.h"
+#include "model/MathFunctions.h"
+#include "model/ModelState.h"
+
+namespace {
+
+std::size_t allocations = 0;
+
+void* CountedAllocation(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) {
+    return p;
+  }
+  throw std::bad_alloc();
+}
+
+void* CountedAlignedAllocation(std::size_t size, std::align_val_t alignment) {
+  ++allocations;
+  const auto a = static_cast<std::size_t>(alignment);
+  if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a)) {
+    return p;
+  }
+  throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  return CountedAllocation(size);
+}
+void* operator new[](std::size_t size) {
+  return CountedAllocation(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return CountedAllocation(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+  return CountedAlignedAllocation(size, alignment);
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+  return CountedAlignedAllocation(size, alignment);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+  std::free(p);
+}
+
+namespace {
+
+using tavrel::ModelState;
+
+// The live-in complete run: 250,000 home, 200,000 at 6 % for 30 years, growth 3 %.
+std::unique_ptr<ModelState> CompleteRun(double downPayment, double closing) {
+  auto s = std::make_unique<ModelState>();
+  s->gHorizon = 1000;
+  s->gNumPVs = 5;
+  s->gMaxNumIRRcalcs = 100;
+  s->gHomePrice = 250000;
+  s->gDownPayment = downPayment;
+  s->gMort = 200000;
+  s->gR = 6;
+  s->gN = 30;
+  s->gClosing = closing;
+  s->gTaxRate = 25;
+  s->gRent = 1500;
+  s->gRentGrowth = s->gPropTaxGrowth = s->gInsuranceGrowth = 3;
+  s->gUtilitiesGrowth = s->gMaintenanceGrowth = s->gPriceGrowth = 3;
+  s->gSavingsR = 5;
+  s->gLiveInRent = true;
+  s->gAnnualRent[1] = 12.0 * s->gRent;
+  s->gPropTaxes[1] = 3000;
+  s->gInsurance[1] = 1000;
+  s->gMaintenance[1] = 1000;
+  s->gMortBalance[0] = s->gMort;
+  s->gMortBalance2[0] = s->gMort2;
+  return s;
+}
+
+// The rate each Newton pass tests: a run capped at p passes ends holding pass p's rate.
+std::vector<double> RatePerPass(const ModelState& seeded) {
+  auto s = std::make_unique<ModelState>(seeded);
+  tavrel::Calculations(*s);
+  std::vector<double> rates;
+  for (std::int64_t p = 1; p <= s->gNumIRRcalcs; ++p) {
+    auto capped = std::make_unique<ModelState>(seeded);
+    capped->gMaxNumIRRcalcs = p;
+    tavrel::Calculations(*capped);
+    rates.push_back(capped->gIRR);
+  }
+  return rates;
+}
+
+// The std::pow calls of one run, with their arguments formed as the model forms them.
+double PowCallsOnly(const ModelState& s, const std::vector<double>& rates) {
+  double sum = 0;
+  const double loans[2][2] = {{s.gMort, s.gR}, {s.gMort2, s.gR2}};
+  const std::int64_t lengths[2] = {s.gN, s.gN2};
+  for (int m = 0; m < 2; ++m) {
+    if (loans[m][0] != 0 && loans[m][1] != 0) {
+      const double K = static_cast<double>(tavrel::SaturatingMultiply(12, lengths[m]));
+      const double r = (0.01 * loans[m][1]) / 12;
+      sum += std::pow(1 + r, K);
+    }
+  }
+  for (std::int64_t i = 1; i <= s.gHorizon; ++i) {
+    sum += std::pow(1 + 0.01 * s.gRentGrowth, static_cast<double>(i - 1));
+    sum += std::pow(1 + 0.01 * s.gPropTaxGrowth, static_cast<double>(i - 1));
+    sum += std::pow(1 + 0.01 * s.gInsuranceGrowth, static_cast<double>(i - 1));
+    sum += std::pow(1 + 0.01 * s.gUtilitiesGrowth, static_cast<double>(i - 1));
+    sum += std::pow(1 + 0.01 * s.gMaintenanceGrowth, static_cast<double>(i - 1));
+    sum += std::pow(1 + 0.01 * s.gPriceGrowth, static_cast<double>(i));
+  }
+  const double requiredReturns[] = {4, 6, 8, 10, 12};
+  for (std::int64_t k = 0; k < s.gNumPVs; ++k) {
+    for (std::int64_t i = 1; i <= s.gHorizon; ++i) {
+      sum += std::pow(1 + 0.01 * requiredReturns[k], static_cast<double>(i));
+    }
+  }
+  for (const double rate : rates) {
+    for (std::int64_t i = 1; i <= s.gHorizon; ++i) {
+      sum += std::pow(1 + rate, static_cast<double>(i));
+      sum += std::pow(1 + rate, static_cast<double>(i + 1));
+    }
+  }
+  return sum;
+}
+
+struct Case {
+  std::string name;
+  std::unique_ptr<ModelState> seeded;
+  std::unique_ptr<ModelState> work;  // rerun in place: a run reads nothing it writes
+  std::vector<double> rates;
+};
+
+// Keeps each benchmark's CPU time per iteration for the ratios printed at the end.
+class RecordingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const auto& run : runs) {
+      if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
+        cpuTime[run.benchmark_name()] = run.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> cpuTime;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Case cases[3];
+  cases[0].name = "live_in_complete_run";
+  cases[0].seeded = CompleteRun(50000, 5000);
+  // No initial outlay: the iteration never meets its test and makes all 100 passes.
+  cases[1].name = "outlay_0_all_passes";
+  cases[1].seeded = CompleteRun(0, 0);
+  // Those passes test infinite and NaN rates, which std::pow answers early; a negative
+  // outlay also makes all 100 passes, on finite rates.
+  cases[2].name = "negative_outlay_all_passes";
+  cases[2].seeded = CompleteRun(0, -1000);
+
+  {
+    // The counter must see the program's allocations, or its zeros below would mean nothing.
+    const std::size_t before = allocations;
+    benchmark::DoNotOptimize(std::make_unique<ModelState>());
+    if (allocations == before) {
+      std::printf("warning: the allocation counter does not see operator new\n");
+    }
+  }
+  for (auto& c : cases) {
+    c.work = std::make_unique<ModelState>(*c.seeded);
+    const std::size_t before = allocations;
+    tavrel::Calculations(*c.work);
+    std::printf("%s: %lld Newton passes, %zu heap allocations inside Calculations\n",
+                c.name.c_str(), static_cast<long long>(c.work->gNumIRRcalcs), allocations - before);
+    c.rates = RatePerPass(*c.seeded);
+
+    benchmark::RegisterBenchmark(("Calculations/" + c.name).c_str(), [&c](benchmark::State& st) {
+      ModelState* s = c.work.get();
+      for (auto _ : st) {
+        benchmark::DoNotOptimize(s);
+        tavrel::Calculations(*s);
+        benchmark::DoNotOptimize(s->gIRR);
+        benchmark::ClobberMemory();
+      }
+    });
+    benchmark::RegisterBenchmark(("PowBaseline/" + c.name).c_str(), [&c](benchmark::State& st) {
+      const ModelState* s = c.seeded.get();
+      for (auto _ : st) {
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(PowCallsOnly(*s, c.rates));
+      }
+    });
+  }
+
+  benchmark::Initialize(&argc, argv);
+  RecordingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+
+  for (const auto& c : cases) {
+    const auto model = reporter.cpuTime.find("Calculations/" + c.name);
+    const auto baseline = reporter.cpuTime.find("PowBaseline/" + c.name);
+    if (model != reporter.cpuTime.end() && baseline != reporter.cpuTime.end()) {
+      std::printf("%s: Calculations/baseline = %.3f (target at most 1.25)\n", c.name.c_str(),
+                  model->second / baseline->second);
+    }
+  }
+  return 0;
+}
