@@ -1,0 +1,128 @@
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "window/MainWindow.h"
+
+namespace tavrel {
+
+namespace {
+
+// How much of a file Load Inputs reads at most. Only the first 23 lines matter; the
+// rest is read only to notice a file that fails part-way, and a huge or binary file
+// must neither hang the program nor fill its memory.
+constexpr std::int64_t kMaxLinesRead = 1000;
+constexpr std::size_t kMaxBytesRead = std::size_t{1} << 20;
+
+// An entry as the file keeps it: the number itself, so that loading it and pressing
+// Okay gives back the same double. Fixed notation, because the number filter would drop
+// the "e" of an exponent; the shortest such text that reads back exactly. A number too
+// large for a double is kept as the filtered text it came from, which reads back the same.
+std::string EntryLine(double value, const std::string& filtered) {
+  if (!std::isfinite(value)) {
+    return filtered;
+  }
+  // The longest fixed text of a double is the smallest subnormal's: "-0." and 324 digits.
+  std::array<char, 512> buffer{};
+  const std::to_chars_result result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+  if (result.ec != std::errc()) {
+    return filtered;
+  }
+  return std::string(buffer.data(), result.ptr);
+}
+
+// Reads the first `keep` lines of the file, and further lines up to the limits. False
+// when the file cannot be opened or fails part-way; the platform has then told the user.
+bool ReadInputLines(const platform::FolderItem& file, std::int64_t keep,
+                    std::vector<std::string>& lines) {
+  std::unique_ptr<platform::TextInputStream> reader = file.OpenAsTextFile();
+  if (!reader) {
+    return false;
+  }
+  std::int64_t count = 0;
+  std::size_t bytes = 0;
+  // At least one line is read, even from an empty file.
+  do {
+    std::string line = reader->ReadLine();
+    if (reader->Failed()) {
+      return false;
+    }
+    ++count;
+    bytes += line.size() + 1;
+    if (count <= keep) {
+      lines.push_back(std::move(line));
+    }
+  } while (!reader->IsEOF() && count < kMaxLinesRead && bytes < kMaxBytesRead);
+  return true;
+}
+
+void ApplyInputLines(MainWindow& window, const std::vector<std::string>& lines) {
+  const std::string tab = platform::Chr(9);
+  for (std::size_t n = 1; n <= lines.size(); ++n) {
+    // Only the text before a line's first tab counts.
+    const std::string value = platform::NthField(lines[n - 1], tab, 1);
+    if (n == 1) {
+      platform::RadioButton& button =
+          platform::TextEquals(value, "true") ? *window.RadioButton1(0) : *window.RadioButton1(1);
+      button.SetValue(true);
+      // Selecting a button raises its Action on this platform; running the handler once
+      // more sets the same mode and texts again, and guarantees them whatever the radio
+      // group did.
+      window.RadioButton1_Action(button);
+      continue;
+    }
+    const std::int64_t field = static_cast<std::int64_t>(n) - 2;
+    if (!value.empty() && field < window.gNumTextFields) {
+      window.TextField1(field)->SetText(value);
+    }
+  }
+}
+
+}  // namespace
+
+void MainWindow::SaveInputs() {
+  const std::optional<platform::FolderItem> file =
+      platform::GetSaveFolderItem("TEXT", gInputFilename);
+  if (!file) {
+    return;
+  }
+  gInputFilename = file->Name();
+  const std::unique_ptr<platform::TextOutputStream> writer = file->CreateTextFile();
+  if (!writer) {
+    return;  // the platform has named the file and the reason
+  }
+  writer->WriteLine(gLiveInRent ? "true" : "false");
+  for (std::int64_t i = 0; i <= gNumTextFields - 1; ++i) {
+    const std::string filtered = TextCheck(TextField1(i)->Text());
+    gInputData[static_cast<std::size_t>(i)] = platform::Val(filtered);
+    writer->WriteLine(EntryLine(gInputData[static_cast<std::size_t>(i)], filtered));
+  }
+  // A failed close keeps the old file and has told the user; nothing is left to do.
+  writer->Close();
+}
+
+void MainWindow::loadInputs() {
+  const std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("TEXT");
+  if (file) {
+    gInputFilename = file->Name();
+    // The whole file is read before anything is applied, so a file that fails part-way
+    // leaves the form as it was.
+    std::vector<std::string> lines;
+    if (ReadInputLines(*file, 1 + gNumTextFields, lines)) {
+      ApplyInputLines(*this, lines);
+    }
+  }
+  Refresh(true);
+}
+
+}  // namespace tavrel

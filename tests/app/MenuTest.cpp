@@ -1,0 +1,140 @@
+// Start-up: the application object, its menu bar, the enabling of the commands, the
+// answers to system events and the registered file type.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "app/App.h"
+#include "app/FileTypes.h"
+#include "platform/Menu.h"
+#include "support/UiTest.h"
+#include "window/MainWindow.h"
+#include "window/MenuBar1.h"
+
+namespace tavrel {
+namespace {
+
+using Role = platform::MenuItem::Role;
+
+class StartUpTest : public tavrel::testing::UiTest {};
+
+TEST_F(StartUpTest, TheApplicationObjectIsTheProgramsAppWithTheSharedMenuBar) {
+  App& app = TheApp();
+  EXPECT_EQ(&app, platform::Application::Instance());
+  EXPECT_EQ(app.GetMenuBar(), &SharedMenuBar1());
+  EXPECT_EQ(&SharedMenuBar1(), &SharedMenuBar1()) << "made once, then kept";
+}
+
+TEST_F(StartUpTest, TheMenuBarHoldsOneFileMenu) {
+  const MenuBar1& bar = SharedMenuBar1();
+  ASSERT_EQ(bar.Count(), 1u);
+  const platform::MenuItem& file = bar.Item(0);
+  EXPECT_EQ(file.Name(), "file");
+  EXPECT_EQ(file.Text(), "File");
+  EXPECT_EQ(file.ItemRole(), Role::Normal);
+  EXPECT_TRUE(file.AutoEnable());
+  EXPECT_TRUE(file.Visible());
+  EXPECT_EQ(file.KeyboardShortcut(), "");
+}
+
+TEST_F(StartUpTest, TheFileMenuHoldsItsItemsInOrder) {
+  struct Row {
+    const char* name;
+    const char* text;
+    Role role;
+  };
+  const Row rows[] = {
+      {"TavrelAboutTavrel", "About Tavrel", Role::About},
+      {"FileLoadInputs", "Load Inputs...", Role::Normal},
+      {"FileSaveInputs", "Save Inputs...", Role::Normal},
+      {"FileSaveResults", "Save Results...", Role::Normal},
+      {"UntitledSeparator", "-", Role::Normal},
+      {"FileQuit", "Quit", Role::Quit},
+  };
+  const platform::MenuItem* file = SharedMenuBar1().Child("file");
+  ASSERT_NE(file, nullptr);
+  ASSERT_EQ(file->Count(), std::size(rows));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const platform::MenuItem& item = file->Item(i);
+    SCOPED_TRACE(std::string("item ") + std::to_string(i) + " " + rows[i].name);
+    EXPECT_EQ(item.Name(), rows[i].name);
+    EXPECT_EQ(item.Text(), rows[i].text);
+    EXPECT_EQ(item.ItemRole(), rows[i].role);
+    EXPECT_EQ(item.IsSeparator(), std::string(rows[i].name) == "UntitledSeparator");
+    EXPECT_TRUE(item.AutoEnable());
+    EXPECT_TRUE(item.Visible());
+    EXPECT_EQ(item.KeyboardShortcut(), "") << "no item has a shortcut";
+    EXPECT_EQ(item.Count(), 0u);
+  }
+}
+
+TEST_F(StartUpTest, EnablingTheMenusEnablesTheFourCommandsAndDisablesNothing) {
+  App& app = TheApp();
+  platform::MenuItem* commands[] = {app.TavrelAboutTavrel(), app.FileLoadInputs(),
+                                    app.FileSaveInputs(), app.FileSaveResults()};
+  for (platform::MenuItem* item : commands) {
+    ASSERT_NE(item, nullptr);
+    item->SetEnabled(false);
+  }
+  platform::MenuItem* quit = SharedMenuBar1().Lookup("FileQuit");
+  ASSERT_NE(quit, nullptr);
+  quit->SetEnabled(true);
+
+  app.EnableMenuItems();
+  for (platform::MenuItem* item : commands) {
+    EXPECT_TRUE(item->Enabled()) << item->Name();
+  }
+  EXPECT_TRUE(quit->Enabled());
+
+  app.EnableMenuItems();  // again: still enabled, never toggled
+  for (platform::MenuItem* item : commands) {
+    EXPECT_TRUE(item->Enabled()) << item->Name();
+  }
+}
+
+TEST_F(StartUpTest, OnlyTheQuitEventCountsAsHandled) {
+  struct Row {
+    const char* eventClass;
+    const char* eventID;
+    bool handled;
+  };
+  const Row rows[] = {
+      {"aevt", "quit", true},  {"AEVT", "QUIT", true},   {"aEvT", "Quit", true},
+      {"aevt", "odoc", false}, {"aevt", "pdoc", false},  {"aevt", "oapp", false},
+      {"aevt", "", false},     {"misc", "quit", false},  {"", "quit", false},
+      {"", "", false},         {"aevt", "quit ", false},
+  };
+  App& app = TheApp();
+  for (const Row& row : rows) {
+    EXPECT_EQ(app.HandleAppleEvent(row.eventClass, row.eventID), row.handled)
+        << "class \"" << row.eventClass << "\", id \"" << row.eventID << "\"";
+  }
+}
+
+TEST_F(StartUpTest, HandlersAreBoundToTheFourCommandsOnly) {
+  App& app = TheApp();
+  EXPECT_FALSE(app.ChooseMenuItem("file"));
+  EXPECT_FALSE(app.ChooseMenuItem("UntitledSeparator"));
+  EXPECT_FALSE(app.ChooseMenuItem("NoSuchItem"));
+  EXPECT_EQ(OpenMainWindow(), nullptr) << "an unbound item made a window";
+}
+
+TEST_F(StartUpTest, TheTextFileTypeIsRegistered) {
+  const FileType* text = FileTypes::Text();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->Name, "text");
+  EXPECT_TRUE(text->Extensions.empty());
+  EXPECT_EQ(text->MacType, "TEXT");
+  EXPECT_EQ(text->MacCreator, "R*ch");
+  EXPECT_EQ(text->MimeType, "");
+  EXPECT_TRUE(text->Imported);
+  EXPECT_EQ(text->ConformsTo, "");
+  ASSERT_EQ(FileTypes::AllFileTypes().size(), 1u);
+  EXPECT_EQ(&FileTypes::AllFileTypes().front(), text);
+  FileTypes::Initialize();
+  EXPECT_EQ(FileTypes::AllFileTypes().size(), 1u) << "registered twice";
+}
+
+}  // namespace
+}  // namespace tavrel

@@ -1,0 +1,367 @@
+// Save Inputs and Load Inputs: the 23-line file, its round trip, and files that cannot be
+// written or read.
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "window/form/FormTestSupport.h"
+
+namespace tavrel::formtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+}
+
+class InputsFileTest : public FormTest {
+ protected:
+  void Save(MainWindow& w, const fs::path& path) {
+    ExpectSave(path);
+    w.SaveInputs();
+  }
+  void Load(MainWindow& w, const fs::path& path) {
+    ExpectOpen(path);
+    w.loadInputs();
+  }
+  // Loads a file of the given content, written under the given name.
+  void LoadText(MainWindow& w, const std::string& content, const std::string& name = "in") {
+    WriteFile(TempDir() / name, content);
+    Load(w, TempDir() / name);
+  }
+};
+
+TEST_F(InputsFileTest, SavesTheChoiceAndTheCleanedNumbers) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  w.TextField1(5)->SetText("$9,500");
+  w.TextField1(6)->SetText("5%");
+  w.TextField1(8)->SetText("1,200.75");
+  w.TextField1(9)->SetText("");
+  w.TextField1(10)->SetText("letters");
+  w.TextField1(3)->SetText("6.75");
+  w.TextField1(17)->SetText("-3");
+  w.TextField1(21)->SetText("0.1");
+  const std::int64_t refreshes = w.RefreshCount();
+  const Entries before = Texts(w);
+
+  Save(w, TempDir() / "inputs.txt");
+
+  const std::vector<std::string> expected = {
+      "true", "250000", "50000", "200000", "6.75", "30", "9500", "5", "1500", "1200.75", "0",   "0",
+      "1000", "3",      "3",     "3",      "3",    "3",  "-3",   "0", "0",    "0",       "0.1",
+  };
+  EXPECT_EQ(ReadLines(TempDir() / "inputs.txt"), expected);
+  EXPECT_EQ(w.gInputFilename, "inputs.txt");
+  EXPECT_EQ(w.gInputData[8], 1200.75);
+  EXPECT_EQ(w.gInputData[5], 9500);
+  EXPECT_EQ(w.gInputData[22], 0);
+  // Saving changes no field, no input and does not redraw.
+  EXPECT_EQ(Texts(w), before);
+  EXPECT_EQ(w.gHomePrice, 0);
+  EXPECT_EQ(w.RefreshCount(), refreshes);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(InputsFileTest, SavesFalseInRentModeAndReplacesAnOldFile) {
+  MainWindow& w = OpenForm();
+  w.RadioButton1(1)->SetValue(true);
+  WriteFile(TempDir() / "old", "something else entirely\n");
+  Save(w, TempDir() / "old");
+  const std::vector<std::string> lines = ReadLines(TempDir() / "old");
+  ASSERT_EQ(lines.size(), 23u);
+  EXPECT_EQ(lines[0], "false");
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i], "0") << "line " << i + 1;
+  }
+}
+
+TEST_F(InputsFileTest, LoadingASavedFileRestoresTheChoiceAndEveryField) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  w.TextField1(3)->SetText("6.75%");
+  w.RadioButton1(1)->SetValue(true);
+  Save(w, TempDir() / "saved");
+  Okay(w);
+  const double rate = w.gR;
+  const YearTable tavrel = w.gTavrel;
+
+  CloseMainWindow();
+  MainWindow& fresh = OpenForm();
+  Load(fresh, TempDir() / "saved");
+  EXPECT_EQ(Mode(fresh), (ModeView{false, kRentCaption, kRentHelp7, kRentHelp12, false, true}));
+  Entries expected = kExampleEntries;
+  expected[3] = "6.75";
+  EXPECT_EQ(Texts(fresh), expected);
+  // Loading does not calculate; Okay does, to the same figures.
+  EXPECT_FALSE(fresh.gCalculations);
+  Okay(fresh);
+  EXPECT_EQ(fresh.gR, rate);
+  EXPECT_EQ(fresh.gTavrel, tavrel);
+}
+
+TEST_F(InputsFileTest, AFileOfWholeNumbersStillLoads) {
+  MainWindow& w = OpenForm();
+  std::string content = "true\n";
+  for (const std::string& entry : kExampleEntries) {
+    content += entry + "\n";
+  }
+  w.RadioButton1(1)->SetValue(true);
+  LoadText(w, content);
+  EXPECT_EQ(Texts(w), kExampleEntries);
+  EXPECT_TRUE(w.gLiveInRent);
+}
+
+struct FirstLine {
+  const char* name;
+  const char* line;
+  bool liveIn;
+};
+
+class FirstLineTest : public InputsFileTest, public ::testing::WithParamInterface<FirstLine> {};
+
+TEST_P(FirstLineTest, SelectsLiveInOnlyForTrueInAnyCase) {
+  const FirstLine& c = GetParam();
+  MainWindow& w = OpenForm();
+  // Start from the other mode, so that the load has to change it.
+  w.RadioButton1(c.liveIn ? 1 : 0)->SetValue(true);
+  LoadText(w, std::string(c.line) + "\n1\n");
+  const ModeView expected =
+      c.liveIn ? ModeView{true, kLiveInCaption, kLiveInHelp7, kLiveInHelp12, true, false}
+               : ModeView{false, kRentCaption, kRentHelp7, kRentHelp12, false, true};
+  EXPECT_EQ(Mode(w), expected) << "first line \"" << c.line << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FirstLineTest,
+    ::testing::Values(FirstLine{"Lower", "true", true}, FirstLine{"Upper", "TRUE", true},
+                      FirstLine{"Capital", "True", true},
+                      FirstLine{"BeforeATab", "true\tlive in", true},
+                      FirstLine{"CarriageReturnEnding", "true\r", true},
+                      FirstLine{"False", "false", false}, FirstLine{"Empty", "", false},
+                      FirstLine{"TrailingBlank", "true ", false}, FirstLine{"Yes", "yes", false},
+                      FirstLine{"One", "1", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InputsFileTest, OnlyTheTextBeforeATabCounts) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  LoadText(w, "true\n1500\tword\n\t99\n   \n");
+  EXPECT_EQ(w.TextField1(0)->Text(), "1500");
+  EXPECT_EQ(w.TextField1(1)->Text(), "50000");  // a line that begins with a tab
+  EXPECT_EQ(w.TextField1(2)->Text(), "   ");    // blanks are a value, read as is
+  EXPECT_EQ(w.TextField1(3)->Text(), "6");
+}
+
+TEST_F(InputsFileTest, LoadedTextsReachTheFieldsAsRead) {
+  MainWindow& w = OpenForm();
+  LoadText(w, "true\n$250,000\n-12.5\nabc\n");
+  EXPECT_EQ(w.TextField1(0)->Text(), "$250,000");
+  EXPECT_EQ(w.TextField1(1)->Text(), "-12.5");
+  EXPECT_EQ(w.TextField1(2)->Text(), "abc");
+}
+
+TEST_F(InputsFileTest, AnEmptyFileSelectsRentChangesNoFieldAndRedraws) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  const std::int64_t refreshes = w.RefreshCount();
+  LoadText(w, "");
+  EXPECT_FALSE(w.gLiveInRent);
+  EXPECT_EQ(w.Label1(7)->Text(), kRentCaption);
+  EXPECT_TRUE(w.RadioButton1(1)->Value());
+  EXPECT_EQ(Texts(w), kExampleEntries);
+  EXPECT_EQ(w.RefreshCount(), refreshes + 1);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(InputsFileTest, AShortFileSetsTheFieldsItReaches) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  LoadText(w, "true\n1\n2\n3");
+  Entries expected = kExampleEntries;
+  expected[0] = "1";
+  expected[1] = "2";
+  expected[2] = "3";
+  EXPECT_EQ(Texts(w), expected);
+}
+
+TEST_F(InputsFileTest, LinesAfterTheTwentyThirdAreIgnored) {
+  MainWindow& w = OpenForm();
+  std::string content = "false\n";
+  for (int i = 0; i < 22; ++i) {
+    content += std::to_string(i + 1) + "\n";
+  }
+  content += "999\n\n777\tx\n";
+  LoadText(w, content);
+  for (std::int64_t i = 0; i < 22; ++i) {
+    EXPECT_EQ(w.TextField1(i)->Text(), std::to_string(i + 1)) << "field " << i;
+  }
+  EXPECT_FALSE(w.gLiveInRent);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(InputsFileTest, AHugeFileIsReadOnlyAsFarAsTheLimits) {
+  MainWindow& w = OpenForm();
+  std::string content = "true\n";
+  for (int i = 0; i < 22; ++i) {
+    content += std::to_string(i + 1) + "\n";
+  }
+  // Many lines, then a line far longer than any entry.
+  for (int i = 0; i < 200000; ++i) {
+    content += "12345678\n";
+  }
+  content += std::string(3 << 20, '7') + "\n";
+  LoadText(w, content);
+  for (std::int64_t i = 0; i < 22; ++i) {
+    EXPECT_EQ(w.TextField1(i)->Text(), std::to_string(i + 1)) << "field " << i;
+  }
+  EXPECT_TRUE(w.gLiveInRent);
+}
+
+TEST_F(InputsFileTest, AVeryLongLineReachesItsFieldCutAtTheLineLimit) {
+  MainWindow& w = OpenForm();
+  LoadText(w, "true\n" + std::string(200000, '5') + "\n7\n");
+  EXPECT_GE(w.TextField1(0)->Text().size(), 1000u);
+  EXPECT_LE(w.TextField1(0)->Text().size(), 64u * 1024);
+  EXPECT_EQ(w.TextField1(1)->Text(), "7");
+}
+
+TEST_F(InputsFileTest, LoadingRunsNoCalculationAndKeepsThePage) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  Okay(w);
+  ASSERT_TRUE(w.gCalculations);
+  const YearTable tavrel = w.gTavrel;
+  w.gWindow = 0;
+  w.SetUpAbout();
+  LoadText(w, "true\n300000\n");
+  EXPECT_EQ(w.gWindow, 0);
+  EXPECT_EQ(w.gHomePrice, 250000);
+  EXPECT_EQ(w.gTavrel, tavrel);
+  EXPECT_EQ(w.gCheck, -1);
+  EXPECT_EQ(w.TextField1(0)->Text(), "300000");
+  EXPECT_FALSE(w.TextField1(0)->Visible());
+}
+
+TEST_F(InputsFileTest, TheChosenNamesAreOfferedAgain) {
+  MainWindow& w = OpenForm();
+  Save(w, TempDir() / "first inputs");
+  ExpectSave(std::nullopt);
+  w.SaveInputs();  // cancelled: the name stays
+  LoadText(w, "true\n", "loaded");
+  Save(w, TempDir() / "second");
+  ExpectSave(std::nullopt);
+  w.SaveInputs();
+  // Each save dialog offers the name chosen last, in either dialog.
+  const std::vector<std::string> offered = {"Tavrelinput", "first inputs", "loaded", "second"};
+  EXPECT_EQ(SaveDialogNames(), offered);
+  EXPECT_EQ(w.gInputFilename, "second");
+}
+
+TEST_F(InputsFileTest, CancellingTheSaveDialogChangesNothing) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  const std::int64_t refreshes = w.RefreshCount();
+  ExpectSave(std::nullopt);
+  w.SaveInputs();
+  EXPECT_EQ(w.gInputFilename, "Tavrelinput");
+  EXPECT_EQ(w.gInputData[0], 0);
+  EXPECT_TRUE(fs::is_empty(TempDir()));
+  EXPECT_EQ(w.RefreshCount(), refreshes);
+}
+
+TEST_F(InputsFileTest, CancellingTheOpenDialogStillRedraws) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  const ModeView mode = Mode(w);
+  const std::int64_t refreshes = w.RefreshCount();
+  ExpectOpen(std::nullopt);
+  w.loadInputs();
+  EXPECT_EQ(w.RefreshCount(), refreshes + 1);
+  EXPECT_EQ(w.gInputFilename, "Tavrelinput");
+  EXPECT_EQ(Texts(w), kExampleEntries);
+  EXPECT_EQ(Mode(w), mode);
+}
+
+TEST_F(InputsFileTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
+  fs::create_directory(TempDir() / "a folder");
+  for (const char* name : {"missing", "a folder"}) {
+    SCOPED_TRACE(name);
+    MainWindow& w = OpenForm();
+    Fill(w, kExampleEntries);
+    const ModeView mode = Mode(w);
+    const std::size_t messages = Messages().size();
+    Load(w, TempDir() / name);
+    ASSERT_EQ(Messages().size(), messages + 1);
+    EXPECT_NE(Messages().back().find(name), std::string::npos) << Messages().back();
+    EXPECT_EQ(Texts(w), kExampleEntries);
+    EXPECT_EQ(Mode(w), mode);
+    EXPECT_EQ(w.gInputFilename, name);
+    CloseMainWindow();
+  }
+}
+
+TEST_F(InputsFileTest, AFileThatCannotBeCreatedIsReported) {
+  MainWindow& w = OpenForm();
+  Save(w, TempDir() / "no such folder" / "inputs");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("inputs"), std::string::npos) << Messages()[0];
+  EXPECT_FALSE(fs::exists(TempDir() / "no such folder"));
+  EXPECT_EQ(w.gInputFilename, "inputs");
+}
+
+TEST_F(InputsFileTest, AFailedSaveKeepsTheOldFile) {
+  MainWindow& w = OpenForm();
+  Fill(w, kExampleEntries);
+  const std::string old = "false\n1\n2\n";
+  WriteFile(TempDir() / "kept", old);
+
+  // Writing more than a few bytes fails, as on a full disk; even root cannot pass this.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const rlimit tight{8, saved.rlim_max};
+  void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
+  ExpectSave(TempDir() / "kept");
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  w.SaveInputs();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+
+  EXPECT_EQ(ReadAll(TempDir() / "kept"), old);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("kept"), std::string::npos) << Messages()[0];
+  // No half-written file is left beside it.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(TempDir())) {
+    names.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"kept"});
+}
+
+}  // namespace
+}  // namespace tavrel::formtest
