@@ -118,12 +118,13 @@ QFont::StyleHint HintOf(const QString& name) {
   return QFont::SansSerif;
 }
 
-// A sane point size: the standard size for 0, negative or NaN, at most a size that
-// still fits a window.
+// A point of text is one pixel of the page, as on the desktops the page layout was drawn
+// for: rows of 12-point text stand 14 pixels apart and must not overlap. The standard size
+// for 0, negative or NaN; at most a size that still fits a window.
 void ApplySize(QFont& font, double points) {
   if (!(points > 0))
     return;
-  font.setPointSizeF(std::min(points, 1000.0));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(points, 1000.0)))));
 }
 
 // Whole pixels as the painter takes them; far-off values are pulled in instead of overflowing.
