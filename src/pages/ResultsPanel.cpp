@@ -32,10 +32,12 @@ void MainWindow::showResults(platform::Graphics& g) {
   std::int64_t y = t + s;
   const auto anchor = [w](double columns) { return Int(20.0 + columns * static_cast<double>(w)); };
 
-  // The page's own lines keep their own baselines.
-  for (std::int64_t i = pages::ClampFirst(gFirst[1], kLastPageLine);
-       i <= pages::ClampLast(gLast[1], kLastPageLine); ++i) {
-    TextPrinter(g, gMsg[i], gLeft[i], gRight[i], gY[i], gJustify[i]);
+  // The current page's own lines keep their own baselines.
+  if (gWindow >= 0 && gWindow <= kLastPage) {
+    for (std::int64_t i = pages::ClampFirst(gFirst[gWindow], kLastPageLine);
+         i <= pages::ClampLast(gLast[gWindow], kLastPageLine); ++i) {
+      TextPrinter(g, gMsg[i], gLeft[i], gRight[i], gY[i], gJustify[i]);
+    }
   }
 
   g.DrawString("annual benefits and expenses:", x0, y);

@@ -61,7 +61,8 @@ void MainWindow::TextFixer(std::int64_t firstBaseline, std::int64_t lineAdvance,
   auto width = [&](const std::string& text) { return Int(g.StringWidth(text)); };
 
   bool full = false;
-  const std::int64_t first = pages::ClampFirst(gFirst[p], kLastPageLine);
+  const std::int64_t pageFirst = gFirst[p];
+  const std::int64_t first = pages::ClampFirst(pageFirst, kLastPageLine);
   for (std::int64_t k = first; !full && k <= pages::ClampLast(gLast[p], kLastPageLine); ++k) {
     const std::string s = gMsg[k];
     if (n == 0) {
@@ -138,7 +139,8 @@ void MainWindow::TextFixer(std::int64_t firstBaseline, std::int64_t lineAdvance,
       gJustify[at] = lines[i].justify;
       gY[at] = lines[i].y;
     }
-    gLast[p] = first + count - 1;
+    // No lines leave the range empty just before its first index, wherever that lies.
+    gLast[p] = count == 0 ? SatSub(pageFirst, 1) : first + count - 1;
   }
 }
 

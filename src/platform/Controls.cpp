@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 #include "platform/Application.h"
 #include "platform/QtBridge.h"
 #include "platform/Window.h"
@@ -24,11 +26,14 @@ W* As(const RectControl& control) {
 }
 
 // Gives a new widget its place and size, so that they read back before anything is set.
+// A press on a control is the control's: one it leaves unhandled (a caption, the blank
+// part of a radio button) must not reach the window's MouseDown as a click on the page.
 std::unique_ptr<RectControl::Impl> Make(QWidget* widget, int width, int height) {
   auto impl = std::make_unique<RectControl::Impl>(widget);
   impl->width = width;
   impl->height = height;
   widget->setGeometry(0, 0, width, height);
+  widget->setAttribute(Qt::WA_NoMousePropagation);
   return impl;
 }
 
@@ -198,7 +203,10 @@ bool RectControl::HasFocus() const {
 // ---- TextField -------------------------------------------------------------------------
 
 TextField::TextField(Window& owner, std::string name, std::int64_t index)
-    : RectControl(owner, std::move(name), index, Make(new QLineEdit(PageOf(owner)), 80, 22)) {}
+    : RectControl(owner, std::move(name), index, Make(new QLineEdit(PageOf(owner)), 80, 22)) {
+  // A field has no length limit; Qt's default would cut a longer text at 32767 characters.
+  As<QLineEdit>(*this)->setMaxLength(std::numeric_limits<int>::max());
+}
 
 std::string TextField::Text() const {
   return ToStd(As<QLineEdit>(*this)->text());

@@ -95,6 +95,15 @@ void Click(RectControl& control) {
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void ClickAt(Window& window, int x, int y) {
+  QWidget* page = window.impl().page;
+  const QPoint at(x, y);
+  QWidget* target = page->childAt(at);
+  if (!target)
+    target = page;
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(page, at));
+}
+
 RectControl* FocusedControl(Window& window) {
   QWidget* frame = window.impl().frame;
   return window.impl().ControlForWidget(frame->focusWidget());

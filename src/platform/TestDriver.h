@@ -19,6 +19,9 @@ void PressKey(Window& window, Key key);
 void TypeText(TextField& field, const std::string& text);
 // Clicks the control with the left mouse button.
 void Click(RectControl& control);
+// Clicks the window's page at (x, y) as a person would: the control there, if any, gets
+// the press, otherwise the page does.
+void ClickAt(Window& window, int x, int y);
 // The control that has the keyboard focus in the window, or nullptr.
 RectControl* FocusedControl(Window& window);
 // Renders the whole window as it is shown (menu bar included) into a PNG file.

@@ -33,9 +33,8 @@ bool Fails(Check check, double v) {
   return false;
 }
 
-bool IsNumberCharacter(const std::string& c) {
-  return c.size() == 1 &&
-         ((c[0] >= '0' && c[0] <= '9') || c[0] == '.' || c[0] == '+' || c[0] == '-');
+bool IsNumberCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-';
 }
 
 }  // namespace
@@ -111,19 +110,13 @@ void MainWindow::OkayButton_Action(platform::PushButton& /*sender*/) {
 }
 
 std::string MainWindow::TextCheck(const std::string& s) const {
-  // Character by character, but in slices: each Mid then walks a short text, so a long
-  // pasted or loaded entry is filtered in about linear time instead of quadratic.
-  constexpr std::int64_t kSlice = 256;
+  // Byte by byte, which keeps exactly the characters a character-by-character pass
+  // keeps: every kept character is one ASCII byte, and every byte of a multi-byte or
+  // invalid UTF-8 sequence is 0x80 or above, so no piece of one is ever kept.
   std::string result;
-  const std::int64_t length = platform::Len(s);
-  for (std::int64_t start = 1; start <= length; start += kSlice) {
-    const std::string slice = platform::Mid(s, start, kSlice);
-    const std::int64_t sliceLength = platform::Len(slice);
-    for (std::int64_t i = 1; i <= sliceLength; ++i) {
-      const std::string c = platform::Mid(slice, i, 1);
-      if (IsNumberCharacter(c)) {
-        result += c;
-      }
+  for (const char c : s) {
+    if (IsNumberCharacter(c)) {
+      result += c;
     }
   }
   return result;

@@ -74,11 +74,9 @@ void ApplyInputLines(MainWindow& window, const std::vector<std::string>& lines) 
     if (n == 1) {
       platform::RadioButton& button =
           platform::TextEquals(value, "true") ? *window.RadioButton1(0) : *window.RadioButton1(1);
+      // Selecting a button raises its Action, whose handler sets the mode, the caption
+      // of field 7 and the two help texts to match.
       button.SetValue(true);
-      // Selecting a button raises its Action on this platform; running the handler once
-      // more sets the same mode and texts again, and guarantees them whatever the radio
-      // group did.
-      window.RadioButton1_Action(button);
       continue;
     }
     const std::int64_t field = static_cast<std::int64_t>(n) - 2;

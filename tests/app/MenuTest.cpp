@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/App.h"
 #include "app/FileTypes.h"
@@ -69,7 +71,31 @@ TEST_F(StartUpTest, TheFileMenuHoldsItsItemsInOrder) {
   }
 }
 
+// Keeps the enabled state of the shared menu bar's items and puts it back when it goes,
+// so that a test that changes it leaves the next test the menus it found.
+class EnabledStatesKept {
+ public:
+  EnabledStatesKept() { Keep(SharedMenuBar1()); }
+  ~EnabledStatesKept() {
+    for (const auto& [item, enabled] : kept_) {
+      item->SetEnabled(enabled);
+    }
+  }
+  EnabledStatesKept(const EnabledStatesKept&) = delete;
+  EnabledStatesKept& operator=(const EnabledStatesKept&) = delete;
+
+ private:
+  void Keep(platform::MenuItem& item) {
+    kept_.emplace_back(&item, item.Enabled());
+    for (std::size_t i = 0; i < item.Count(); ++i) {
+      Keep(item.Item(i));
+    }
+  }
+  std::vector<std::pair<platform::MenuItem*, bool>> kept_;
+};
+
 TEST_F(StartUpTest, EnablingTheMenusEnablesTheFourCommandsAndDisablesNothing) {
+  const EnabledStatesKept kept;
   App& app = TheApp();
   platform::MenuItem* commands[] = {app.TavrelAboutTavrel(), app.FileLoadInputs(),
                                     app.FileSaveInputs(), app.FileSaveResults()};

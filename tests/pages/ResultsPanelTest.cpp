@@ -163,6 +163,29 @@ TEST_F(ResultsPanelTest, ANarrowerPageMovesOnlyTheColumns) {
   EXPECT_EQ(drawn.back().y, 782);
 }
 
+// The page text drawn above the tables is the current page's range.
+TEST_F(ResultsPanelTest, DrawsTheLinesOfTheCurrentPage) {
+  MainWindow& w = Calculated();
+  SetSources(w, 1, {{"form ", 30, 1220, 0}});
+  w.gY[1] = 30;
+  SetSources(w, 0, {{"about ", 30, 610, 0}, {"page ", 30, 610, 0}}, 3);
+  w.gY[3] = 80;
+  w.gY[4] = 100;
+  struct Page {
+    std::int64_t page;
+    std::vector<Drawn> lines;
+  };
+  for (const Page& p : {Page{1, {{"form ", 30, 30}}},
+                        Page{0, {{"about ", 30, 80}, {"page ", 30, 100}}}, Page{6, {}}}) {
+    SCOPED_TRACE(::testing::Message() << "page " << p.page);
+    w.gWindow = p.page;
+    const std::vector<Drawn> drawn = Panel(w);
+    ASSERT_EQ(drawn.size(), 92u + p.lines.size());
+    EXPECT_EQ(std::vector<Drawn>(drawn.begin(), drawn.begin() + std::ssize(p.lines)), p.lines);
+    EXPECT_EQ(drawn[p.lines.size()].text, "annual benefits and expenses:");
+  }
+}
+
 TEST_F(ResultsPanelTest, TheNumberOfReturnsShownStaysWithinTheTables) {
   MainWindow& w = Calculated();
   w.gNumPVs = 11;

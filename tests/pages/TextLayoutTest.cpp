@@ -256,9 +256,11 @@ TEST_F(PagesTest, RangesOutsideTheArraysAreClamped) {
   struct Range {
     std::int64_t first, last, expectedLast;
   };
-  // The 51 sources 'w' fill lines of 'w w w ' (three to a line): 17 lines.
-  for (const Range& r : {Range{-3, 99, 16}, Range{kMin, kMax, 16}, Range{0, 50, 16},
-                         Range{60, 70, 50}, Range{51, 51, 50}}) {
+  // The 51 sources 'w' fill lines of 'w w w ' (three to a line): 17 lines. A range without
+  // lines ends just before its first index, as an empty range does.
+  for (const Range& r :
+       {Range{-3, 99, 16}, Range{kMin, kMax, 16}, Range{0, 50, 16}, Range{60, 70, 59},
+        Range{51, 51, 50}, Range{60, 55, 59}, Range{-3, -10, -4}, Range{kMin, kMin, kMin}}) {
     SCOPED_TRACE(::testing::Message() << "range " << r.first << ".." << r.last);
     w.gMsg = sources;
     w.gWindow = 1;

@@ -484,12 +484,112 @@ TEST_F(WidgetsTest, RefreshRepaintsThroughEventPaint) {
   EXPECT_EQ(Messages().size(), 4u);
 }
 
+// Text stands on its baseline from its x, and is as wide as the measuring context says:
+// the layout measures with the window's own Graphics and paints with a fresh one. A size
+// is in pixels, so 36 gives capitals about 24 pixels high, not 32 as 36 points would.
+TEST_F(WidgetsTest, DrawStringStandsOnItsBaselineAndFitsItsMeasuredWidth) {
+  const std::string text = "HHHH";
+  constexpr int kX = 20;
+  constexpr int kBaseline = 60;
+  TestWindow w;
+  w.SetBackColor(RGB(255, 255, 255));
+  w.SetHasBackColor(true);
+  w.SetWidth(300);
+  w.SetHeight(100);
+  double paintedWidth = -1;
+  w.onPaint = [&](platform::Graphics& g) {
+    g.SetForeColor(RGB(0, 0, 0));
+    g.SetTextFont("Times");
+    g.SetTextSize(36);
+    paintedWidth = g.StringWidth(text);
+    g.DrawString(text, kX, kBaseline);
+  };
+  w.Open();
+  const auto shot = std::filesystem::temp_directory_path() / "tavrel-platform-baseline.png";
+  ASSERT_TRUE(td::SaveScreenshot(w, shot.string()));
+  QImage image(QString::fromStdString(shot.string()));
+  std::filesystem::remove(shot);
+  ASSERT_FALSE(image.isNull());
+  image = image.scaled(image.size() / image.devicePixelRatio());
+
+  platform::Graphics& measuring = w.Graphics();
+  measuring.SetTextFont("Times");
+  measuring.SetTextSize(36);
+  const double measuredWidth = measuring.StringWidth(text);
+  EXPECT_EQ(paintedWidth, measuredWidth) << "painting and measuring agree";
+
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+  }
+  ASSERT_GE(right, 0) << "nothing was drawn";
+  EXPECT_GE(left, kX) << "ink starts at x";
+  EXPECT_LE(left, kX + 5);
+  EXPECT_LE(right, kX + measuredWidth) << "ink ends within the measured width";
+  EXPECT_GE(bottom, kBaseline - 2) << "capitals end on the baseline";
+  EXPECT_LE(bottom, kBaseline);
+  const int capitals = bottom - top + 1;
+  EXPECT_GE(capitals, 18) << "cap height at size 36";
+  EXPECT_LE(capitals, 29) << "cap height at size 36";
+}
+
 TEST_F(WidgetsTest, MouseDownReachesTheWindow) {
   TestWindow w;
   w.Open();
   EXPECT_FALSE(w.MouseDown(10, 20));
   EXPECT_TRUE(w.MouseDown(200, 5));
   EXPECT_EQ(w.downs, (std::vector<std::pair<std::int64_t, std::int64_t>>{{10, 20}, {200, 5}}));
+}
+
+// Only a press on the page itself is the window's MouseDown: clicking a caption, a field
+// or a button runs no window handler, even where the control leaves the press unhandled.
+TEST_F(WidgetsTest, AClickOnAControlIsNotAClickOnThePage) {
+  TestWindow w;
+  Form form(w);
+  w.SetWidth(640);
+  w.SetHeight(400);
+  w.Open();
+  td::Activate(w);
+  struct Row {
+    const char* name;
+    int x, y;
+  };
+  const Row onControls[] = {
+      {"caption", 50, 110},
+      {"blank part of a radio button", 170, 210},
+      {"field", 250, 20},
+      {"button", 580, 370},
+  };
+  for (const Row& row : onControls) {
+    td::ClickAt(w, row.x, row.y);
+    EXPECT_TRUE(w.downs.empty()) << row.name << ": the window got a MouseDown at "
+                                 << (w.downs.empty() ? 0 : w.downs.back().first) << ","
+                                 << (w.downs.empty() ? 0 : w.downs.back().second);
+    w.downs.clear();
+  }
+  EXPECT_FALSE(form.rent.Value()) << "the blank part of a radio button does not select it";
+  EXPECT_EQ(form.okayPresses, 1);
+
+  td::ClickAt(w, 300, 300);
+  EXPECT_EQ(w.downs, (std::vector<std::pair<std::int64_t, std::int64_t>>{{300, 300}}))
+      << "a press on the page, in page coordinates";
+}
+
+// A field takes a text of any length, as a loaded inputs file may hold.
+TEST_F(WidgetsTest, AFieldKeepsATextOfAnyLength) {
+  TestWindow w;
+  TextField& field = w.AddControl<TextField>("TextField1", 0);
+  const std::string longText = std::string(40000, '7') + "\u2019";
+  field.SetText(longText);
+  EXPECT_EQ(field.Text().size(), longText.size()) << "bytes read back";
+  EXPECT_TRUE(field.Text() == longText) << "the text read back differs from the text set";
 }
 
 TEST_F(WidgetsTest, CloseEndsTheWindowButKeepsTheObject) {

@@ -198,6 +198,45 @@ TEST_F(CreationTest, CallsMadeWhileTheWindowOpensReachTheWindowBeingOpened) {
   EXPECT_EQ(&TheMainWindow(), made);
 }
 
+// A measuring context that destroys the program's window the first time it measures,
+// that is while the window opens, and then asks the accessor for the window.
+class DestroyingGraphics : public platform::RecordingGraphics {
+ public:
+  explicit DestroyingGraphics(std::vector<MainWindow*>& seen) : seen_(seen) {}
+  double StringWidth(const std::string& text) override {
+    if (OpenMainWindow() != nullptr && seen_.empty()) {
+      DestroyMainWindow();
+      seen_.push_back(OpenMainWindow());
+      seen_.push_back(&TheMainWindow());
+    }
+    return RecordingGraphics::StringWidth(text);
+  }
+
+ private:
+  std::vector<MainWindow*>& seen_;
+};
+
+TEST_F(CreationTest, DestroyingTheWindowWhileItOpensNeitherFreesItNorMakesASecond) {
+  std::vector<MainWindow*> seen;
+  platform::seams::Overrides destroying;
+  destroying.measuring = [&seen] { return std::make_unique<DestroyingGraphics>(seen); };
+  MainWindow* made = nullptr;
+  {
+    platform::seams::ScopedOverrides scoped(std::move(destroying));
+    made = &TheMainWindow();
+  }
+  ASSERT_EQ(seen.size(), 2u) << "the window never measured text while it opened";
+  // Its Open is still running: the window stays reachable, closed, and is the one given.
+  EXPECT_EQ(seen[0], made);
+  EXPECT_EQ(seen[1], made);
+  EXPECT_FALSE(made->IsOpen());
+  EXPECT_EQ(OpenMainWindow(), nullptr) << "once opened, a closed window is not the open one";
+
+  MainWindow& next = TheMainWindow();
+  EXPECT_TRUE(next.IsOpen());
+  EXPECT_EQ(OpenMainWindow(), &next);
+}
+
 TEST_F(CreationTest, WindowMadeAfterTheFirstWasClosedStartsAfresh) {
   {
     MainWindow& first = TheMainWindow();

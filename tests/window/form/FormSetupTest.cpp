@@ -1,5 +1,7 @@
 // The window as Event_Open leaves it: limits, sizes, font, places, help texts and the
 // About page's sources.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -159,6 +161,49 @@ TEST_F(FormSetupTest, HelpTextsKeepTheirWordingAndStartInTheLiveInMode) {
   EXPECT_EQ(w.Label1(2)->HelpTag(),
             "The amount you will borrow (usually the price of the home minus your downpayment)");
   EXPECT_EQ(w.Label1(21)->HelpTag(), "The after-tax % return on your investments.");
+}
+
+TEST_F(FormSetupTest, EveryCaptionCarriesItsHelpTextWordForWord) {
+  // Typos included: they are the program's own words.
+  const std::array<const char*, 22> expected = {
+      "The price of the home you are considering buying (not including closing costs).",
+      "The downpayment you will make (not including closing costs).",
+      "The amount you will borrow (usually the price of the home minus your downpayment)",
+      "The annual interest rate on your mortgage.",
+      "The number of years used to calculate the monthly payments.",
+      "Appraisal, title insurance, and other expenses.",
+      "Your marginal tax rate. (Enter 0 if you don't itemize deductions to claim credits for "
+      "mortgage interest and property taxes).",
+      "How much it would cost each month to rent this home.",
+      "Your annual property taxes on this home.",
+      "The annual insurance expense is the difference between what you would pay for homeowner's "
+      "insurnmace and renter's insurance.",
+      "How much more you would pay for telephone, electricity, gas, and other utilities if you own "
+      "this home rather than renting it. Oftentimes, the renter is responsible for all utilities, "
+      "so there is no difference.",
+      "We often estimate that annual maintenance expenses will be around 1 percent of the value of "
+      "the home; you may believe it will be somewhat higher or lower.",
+      "The anticipated annual rate of increase of rent saving (maybe the rate of inflation).",
+      "The anticipated annual rate of increase of property taxes (maybe the rate of inflation).",
+      "The anticipated annual rate of increase of insurance expenses (maybe the rate of "
+      "inflation).",
+      "The anticipated annual rate of increase of utilities expenses (maybe the rate of "
+      "inflation).",
+      "The anticipated annual rate of increase of maintenance expenses (maybe the rate of "
+      "inflation).",
+      "The anticipated annual rate of increase of the home's price (maybe the rate of inflation).",
+      "The additional amount you borrow (if you use a second loan to help pay for the house).",
+      "The annual interest rate on your second mortgage (if you have one).",
+      "The number of years used to calculate the monthly payments on your second mortgage (if you "
+      "have one).",
+      "The after-tax % return on your investments.",
+  };
+  MainWindow& w = OpenWindow();
+  for (std::int64_t i = 0; i <= 21; ++i) {
+    EXPECT_EQ(w.Label1(i)->HelpTag(), expected[static_cast<std::size_t>(i)]) << "caption " << i;
+    // The caption carries the help, not its field.
+    EXPECT_EQ(w.TextField1(i)->HelpTag(), "") << "field " << i;
+  }
 }
 
 TEST_F(FormSetupTest, AWindowMadeAfterOneClosedInRentModeStartsLivingIn) {

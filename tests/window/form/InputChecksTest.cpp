@@ -64,6 +64,45 @@ TEST_F(InputChecksTest, TextCheckKeepsTheNumberCharactersInOrder) {
             "12");
 }
 
+// Texts that are no valid UTF-8 cut characters in unusual places; the filter keeps what
+// a character-by-character pass keeps, and nothing of a multi-byte sequence.
+TEST_F(InputChecksTest, TextCheckOfBrokenUtf8KeepsOnlyWholeNumberCharacters) {
+  MainWindow& w = OpenWindow();
+  struct Row {
+    const char* name;
+    std::string text;
+    std::string kept;
+  };
+  const Row rows[] = {
+      {"lead byte before a digit",
+       "\xc3"
+       "5",
+       "5"},
+      {"truncated three-byte sequence before a digit",
+       "\xe2\x88"
+       "7",
+       "7"},
+      {"overlong encoding of a digit", "\xc0\xb1", ""},
+      {"stray continuation bytes",
+       "\x80\xbf"
+       "4\xbf",
+       "4"},
+      {"surrogate between digits",
+       "1\xed\xa0\x80"
+       "2",
+       "12"},
+      {"four-byte character before a point", "\xf0\x9f\x8f\xa0.5", ".5"},
+      {"a NUL byte",
+       std::string("3\0"
+                   "4",
+                   3),
+       "34"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(w.TextCheck(row.text), row.kept) << row.name;
+  }
+}
+
 struct LengthCase {
   const char* name;
   std::string typed;

@@ -39,6 +39,35 @@ void WriteFile(const fs::path& path, const std::string& content) {
   out << content;
 }
 
+// Limits the size of the files this process writes, and ignores the signal that
+// exceeding it raises, while it lives; both are restored when it goes, also when the
+// test fails part-way.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previousHandler_(signal(SIGXFSZ, SIG_IGN)) {
+    if (getrlimit(RLIMIT_FSIZE, &previous_) != 0) {
+      return;
+    }
+    const rlimit tight{bytes, previous_.rlim_max};
+    inForce_ = setrlimit(RLIMIT_FSIZE, &tight) == 0;
+  }
+  ~FileSizeLimit() {
+    if (inForce_) {
+      setrlimit(RLIMIT_FSIZE, &previous_);
+    }
+    signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  bool InForce() const { return inForce_; }
+
+ private:
+  void (*previousHandler_)(int);
+  rlimit previous_{};
+  bool inForce_ = false;
+};
+
 class InputsFileTest : public FormTest {
  protected:
   void Save(MainWindow& w, const fs::path& path) {
@@ -341,16 +370,13 @@ TEST_F(InputsFileTest, AFailedSaveKeepsTheOldFile) {
   const std::string old = "false\n1\n2\n";
   WriteFile(TempDir() / "kept", old);
 
-  // Writing more than a few bytes fails, as on a full disk; even root cannot pass this.
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const rlimit tight{8, saved.rlim_max};
-  void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
   ExpectSave(TempDir() / "kept");
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  w.SaveInputs();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  {
+    // Writing more than a few bytes fails, as on a full disk; even root cannot pass this.
+    const FileSizeLimit tight(8);
+    ASSERT_TRUE(tight.InForce());
+    w.SaveInputs();
+  }
 
   EXPECT_EQ(ReadAll(TempDir() / "kept"), old);
   ASSERT_EQ(Messages().size(), 1u);
