@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "app/App.h"
+#include "support/TestFiles.h"
 #include "support/UiTest.h"
 #include "window/MainWindow.h"
 
 namespace tavrel {
 namespace {
+
+using testing::ReadLines;
 
 // The complete live-in run: price 250,000, 50,000 down, 200,000 at 6 % for 30 years,
 // closing 5,000, tax rate 25, rent 1,500, taxes 3,000, insurance 1,000, no utilities,
@@ -23,18 +26,6 @@ namespace {
 const std::array<const char*, 22> kLiveInExample = {
     "250000", "50000", "200000", "6", "30", "5000", "25", "1500", "3000", "1000", "0",
     "1000",   "3",     "3",      "3", "3",  "3",    "3",  "0",    "0",    "0",    "5"};
-
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 void ExpectCents(double actual, double expected, const char* what) {
   EXPECT_EQ(std::round(actual * 100.0), std::round(expected * 100.0))

@@ -11,19 +11,13 @@
 
 #include "pages/PagesTest.h"
 #include "platform/Text.h"
+#include "support/TestFiles.h"
 
 namespace tavrel::pagestest {
 namespace {
 
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    lines.push_back(line);
-  }
-  return lines;
-}
+using testing::ReadAll;
+using testing::ReadLines;
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
@@ -36,11 +30,6 @@ std::vector<std::string> Fields(const std::string& line) {
     fields.emplace_back();
   }
   return fields;
-}
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 const std::vector<std::string> kLiveInHeader = {
@@ -175,7 +164,7 @@ TEST_F(ResultsReportTest, AFailedSaveKeepsWhatWasThereAndSaysWhyOnce) {
   std::ofstream(plain) << "not a folder\n";
   ExpectSave(plain / "report.txt");
   w.saveResults();
-  EXPECT_EQ(Slurp(plain), "not a folder\n");
+  EXPECT_EQ(ReadAll(plain), "not a folder\n");
   EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(w.gOutputFilename, "report.txt");
 }

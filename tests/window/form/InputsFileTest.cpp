@@ -10,34 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "support/TestFiles.h"
 #include "window/form/FormTestSupport.h"
 
 namespace tavrel::formtest {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> ReadLines(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary);
-  out << content;
-}
+using testing::ReadAll;
+using testing::ReadLines;
+using testing::WriteFile;
 
 // Limits the size of the files this process writes, and ignores the signal that
 // exceeding it raises, while it lives; both are restored when it goes, also when the
