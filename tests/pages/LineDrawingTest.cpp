@@ -78,27 +78,6 @@ TEST_F(PagesTest, CenterAndRightJustifyGiveTheSameXAsTheLineDrawing) {
   EXPECT_TRUE(g.Ops().empty());  // they only measure
 }
 
-TEST_F(PagesTest, LineDrawingKeepsTheCallersSettings) {
-  const MainWindow& w = Win();
-  platform::RecordingGraphics g = Measuring();
-  g.SetForeColor(platform::RGB(1, 2, 3));
-  g.SetTextFont("Palatino");
-  g.SetTextSize(15);
-  for (std::int64_t justify : {0, 1, 2, 3}) {
-    w.TextPrinter(g, "wide", 30, 610, 10, justify);
-  }
-  (void)w.CenterJustify("wide", 30, 610, g);
-  (void)w.RightJustify("wide", 610, g);
-  EXPECT_EQ(g.ForeColor(), platform::RGB(1, 2, 3));
-  EXPECT_EQ(g.TextFont(), "Palatino");
-  EXPECT_EQ(g.TextSize(), 15);
-  for (const auto& op : g.Ops()) {
-    EXPECT_EQ(op.color, platform::RGB(1, 2, 3));
-    EXPECT_EQ(op.font, "Palatino");
-    EXPECT_EQ(op.size, 15);
-  }
-}
-
 TEST_F(PagesTest, LineDrawingSaturatesAtTheIntegerLimits) {
   constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();

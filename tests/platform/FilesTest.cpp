@@ -2,26 +2,22 @@
 // file whole; every line ending is read; failures are reported once, naming the file.
 #include <gtest/gtest.h>
 
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "PlatformTest.h"
 #include "platform/Files.h"
-#include "platform/Seams.h"
+#include "support/TestFiles.h"
 
 namespace {
 
 using namespace platform;
+using tavrel::testing::ReadAll;
+using tavrel::testing::WriteFile;
 namespace fs = std::filesystem;
 
 constexpr std::size_t kMax = TextInputStream::kMaxLineBytes;
@@ -40,18 +36,8 @@ class FilesTest : public platform::testing::PlatformTest {
 
   fs::path Path(const std::string& name) const { return dir_ / name; }
 
-  static void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-  }
-
-  static std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
   // Every line the reader gives until it reports the end.
-  static std::vector<std::string> ReadAll(TextInputStream& in) {
+  static std::vector<std::string> ReadLines(TextInputStream& in) {
     std::vector<std::string> lines;
     while (!in.IsEOF() && lines.size() < 100000)
       lines.push_back(in.ReadLine());
@@ -87,11 +73,11 @@ TEST_F(FilesTest, WhatIsWrittenIsReadBack) {
   std::string expectedBytes;
   for (const auto& line : lines)
     expectedBytes += line + "\n";
-  EXPECT_EQ(ReadBytes(Path("Tavrelinput")), expectedBytes) << "UTF-8, each line ends in \\n";
+  EXPECT_EQ(ReadAll(Path("Tavrelinput")), expectedBytes) << "UTF-8, each line ends in \\n";
 
   auto in = item.OpenAsTextFile();
   ASSERT_NE(in, nullptr);
-  EXPECT_EQ(ReadAll(*in), lines);
+  EXPECT_EQ(ReadLines(*in), lines);
   EXPECT_TRUE(in->IsEOF());
   EXPECT_FALSE(in->Failed());
   EXPECT_EQ(in->ReadLine(), "") << "empty text at the end";
@@ -99,51 +85,36 @@ TEST_F(FilesTest, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(FilesInDir(), 1u) << "no temporary file left behind";
 }
 
-TEST_F(FilesTest, ALargeFileIsReadBackWhole) {
-  const FolderItem item(Path("big").string());
-  std::vector<std::string> lines;
-  for (int i = 0; i < 20000; ++i)
-    lines.push_back(std::string(static_cast<std::size_t>(i % 97), 'x') + std::to_string(i));
-  auto out = item.CreateTextFile();
-  ASSERT_NE(out, nullptr);
-  for (const auto& line : lines)
-    out->WriteLine(line);
-  ASSERT_TRUE(out->Close());
-  auto in = item.OpenAsTextFile();
-  ASSERT_NE(in, nullptr);
-  EXPECT_EQ(ReadAll(*in), lines);
-}
-
 TEST_F(FilesTest, AnExistingFileIsReplacedOnlyWhenTheWriterCloses) {
   const fs::path path = Path("Tavreloutput");
-  WriteBytes(path, "old contents\n");
+  WriteFile(path, "old contents\n");
   const FolderItem item(path.string());
 
   {
     auto abandoned = item.CreateTextFile();
     ASSERT_NE(abandoned, nullptr);
     abandoned->WriteLine("half a report");
-    EXPECT_EQ(ReadBytes(path), "old contents\n") << "nothing replaced before Close";
+    EXPECT_EQ(ReadAll(path), "old contents\n") << "nothing replaced before Close";
   }
-  EXPECT_EQ(ReadBytes(path), "old contents\n") << "an abandoned write keeps the old file";
+  EXPECT_EQ(ReadAll(path), "old contents\n") << "an abandoned write keeps the old file";
   EXPECT_EQ(FilesInDir(), 1u);
 
   auto out = item.CreateTextFile();
   ASSERT_NE(out, nullptr);
   out->WriteLine("new");
   EXPECT_TRUE(out->Close());
-  EXPECT_EQ(ReadBytes(path), "new\n");
+  EXPECT_EQ(ReadAll(path), "new\n");
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(FilesTest, AFileThatCannotBeCreatedIsReportedOnce) {
   // A regular file in the place of a folder stops the write, whoever runs the test.
-  WriteBytes(Path("plain"), "x");
+  WriteFile(Path("plain"), "x");
   const FolderItem item((Path("plain") / "Tavrelinput").string());
   EXPECT_EQ(item.CreateTextFile(), nullptr);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("Tavrelinput"), std::string::npos) << Messages()[0];
-  EXPECT_EQ(ReadBytes(Path("plain")), "x");
+  EXPECT_EQ(ReadAll(Path("plain")), "x");
 }
 
 TEST_F(FilesTest, AFailedCommitKeepsWhatWasThereAndSaysSo) {
@@ -154,11 +125,11 @@ TEST_F(FilesTest, AFailedCommitKeepsWhatWasThereAndSaysSo) {
   out->WriteLine("lost");
   // Something else takes the name meanwhile: a folder that the new file cannot replace.
   fs::create_directory(path);
-  WriteBytes(path / "keep", "kept");
+  WriteFile(path / "keep", "kept");
   EXPECT_FALSE(out->Close());
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("report"), std::string::npos) << Messages()[0];
-  EXPECT_EQ(ReadBytes(path / "keep"), "kept");
+  EXPECT_EQ(ReadAll(path / "keep"), "kept");
   EXPECT_FALSE(out->Close());
   EXPECT_EQ(Messages().size(), 1u) << "reported once";
   out.reset();
@@ -167,25 +138,20 @@ TEST_F(FilesTest, AFailedCommitKeepsWhatWasThereAndSaysSo) {
 
 TEST_F(FilesTest, AWriteCutShortFailsTheSaveAndKeepsTheOldFile) {
   const fs::path path = Path("kept");
-  WriteBytes(path, "false\n1\n2\n");
+  WriteFile(path, "false\n1\n2\n");
   const FolderItem item(path.string());
   auto out = item.CreateTextFile();
   ASSERT_NE(out, nullptr);
   for (int i = 0; i < 100; ++i)
     out->WriteLine("a line of the report");
-
-  // Only a few bytes may be written, as on a full disk; even root cannot pass this.
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const rlimit tight{8, saved.rlim_max};
-  void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  const bool closed = out->Close();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
-
+  bool closed = true;
+  {
+    const tavrel::testing::FileSizeLimit tight(8);
+    ASSERT_TRUE(tight.InForce());
+    closed = out->Close();
+  }
   EXPECT_FALSE(closed);
-  EXPECT_EQ(ReadBytes(path), "false\n1\n2\n");
+  EXPECT_EQ(ReadAll(path), "false\n1\n2\n");
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("kept"), std::string::npos) << Messages()[0];
   out.reset();
@@ -218,10 +184,10 @@ TEST_F(FilesTest, EveryLineEndingIsRead) {
   };
   for (const Row& row : rows) {
     const fs::path path = Path("lines");
-    WriteBytes(path, row.bytes);
+    WriteFile(path, row.bytes);
     auto in = FolderItem(path.string()).OpenAsTextFile();
     ASSERT_NE(in, nullptr) << row.name;
-    EXPECT_EQ(ReadAll(*in), row.lines) << row.name;
+    EXPECT_EQ(ReadLines(*in), row.lines) << row.name;
     EXPECT_TRUE(in->IsEOF()) << row.name;
     EXPECT_FALSE(in->Failed()) << row.name;
   }
@@ -246,34 +212,6 @@ TEST_F(FilesTest, AFileThatCannotBeOpenedIsReportedOnce) {
     EXPECT_NE(Messages().back().find(row.path.filename().string()), std::string::npos)
         << row.name << ": " << Messages().back();
   }
-}
-
-TEST_F(FilesTest, DialogsComeFromTheReplacements) {
-  std::vector<std::string> asked;
-  std::optional<std::string> answer = Path("chosen").string();
-  seams::Overrides o;
-  o.saveDialog = [&](std::string_view filter,
-                     std::string_view defaultName) -> std::optional<std::string> {
-    asked.push_back(std::string(filter) + "|" + std::string(defaultName));
-    return answer;
-  };
-  o.openDialog = [&](std::string_view filter) -> std::optional<std::string> {
-    asked.push_back(std::string(filter));
-    return answer;
-  };
-  seams::ScopedOverrides scope(std::move(o));
-
-  auto saved = GetSaveFolderItem("TEXT", "Tavrelinput");
-  ASSERT_TRUE(saved.has_value());
-  EXPECT_EQ(saved->Path(), Path("chosen").string());
-  EXPECT_EQ(saved->Name(), "chosen");
-  auto opened = GetOpenFolderItem("TEXT");
-  ASSERT_TRUE(opened.has_value());
-  answer.reset();
-  EXPECT_FALSE(GetSaveFolderItem("TEXT", "Tavreloutput").has_value()) << "cancel";
-  EXPECT_FALSE(GetOpenFolderItem("TEXT").has_value()) << "cancel";
-  EXPECT_EQ(asked,
-            (std::vector<std::string>{"TEXT|Tavrelinput", "TEXT", "TEXT|Tavreloutput", "TEXT"}));
 }
 
 }  // namespace

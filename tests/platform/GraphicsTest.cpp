@@ -1,4 +1,5 @@
-// The recording graphics: fixed metrics and a faithful record of what was drawn.
+// The recording graphics that the window tests measure with: characters, not bytes, at a
+// fixed width; and RGB keeps its channels in range.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,66 +33,6 @@ TEST(RecordingGraphicsTest, MeasuresTenPixelsACharacterByDefault) {
   }
   RecordingGraphics narrow(7.5);
   EXPECT_EQ(narrow.StringWidth("abcd"), 30.0);
-}
-
-TEST(RecordingGraphicsTest, MetricReplacesTheFixedWidth) {
-  RecordingGraphics g;
-  g.SetTextFont("geneva");
-  g.SetTextSize(12);
-  std::string seenFont;
-  double seenSize = 0;
-  g.SetMetric([&](const std::string& text, const std::string& font, double size) {
-    seenFont = font;
-    seenSize = size;
-    return text == "x" ? 10.75 : 1.0;
-  });
-  EXPECT_EQ(g.StringWidth("x"), 10.75);
-  EXPECT_EQ(seenFont, "geneva");
-  EXPECT_EQ(seenSize, 12.0);
-}
-
-TEST(RecordingGraphicsTest, RecordsEveryOperationWithItsSettings) {
-  RecordingGraphics g;
-  g.SetForeColor(RGB(23, 33, 204));
-  g.SetTextFont("Times");
-  g.SetTextSize(36);
-  g.DrawString("Tavrel", 290, 50);
-  g.DrawLine(30, 203, 200, 203);
-  g.SetForeColor(RGB(0, 0, 0));
-  g.SetTextFont("geneva");
-  g.SetTextSize(12);
-  g.DrawString("line", 30, 80);
-
-  ASSERT_EQ(g.Ops().size(), 3u);
-  const auto& title = g.Ops()[0];
-  EXPECT_EQ(title.kind, RecordingGraphics::Op::Kind::String);
-  EXPECT_EQ(title.text, "Tavrel");
-  EXPECT_EQ(title.x, 290);
-  EXPECT_EQ(title.y, 50);
-  EXPECT_EQ(title.color, (Color{23, 33, 204}));
-  EXPECT_EQ(title.font, "Times");
-  EXPECT_EQ(title.size, 36.0);
-
-  const auto& line = g.Ops()[1];
-  EXPECT_EQ(line.kind, RecordingGraphics::Op::Kind::Line);
-  EXPECT_EQ(line.x, 30);
-  EXPECT_EQ(line.y, 203);
-  EXPECT_EQ(line.x2, 200);
-  EXPECT_EQ(line.y2, 203);
-  EXPECT_EQ(line.color, (Color{23, 33, 204}));
-
-  const auto strings = g.Strings();
-  ASSERT_EQ(strings.size(), 2u);
-  EXPECT_EQ(strings[1].text, "line");
-  EXPECT_EQ(strings[1].font, "geneva");
-  EXPECT_EQ(strings[1].size, 12.0);
-  EXPECT_EQ(strings[1].color, (Color{0, 0, 0}));
-
-  EXPECT_EQ(g.ForeColor(), (Color{0, 0, 0}));
-  EXPECT_EQ(g.TextFont(), "geneva");
-  EXPECT_EQ(g.TextSize(), 12.0);
-  g.Clear();
-  EXPECT_TRUE(g.Ops().empty());
 }
 
 TEST(RecordingGraphicsTest, RgbKeepsChannelsInRange) {

@@ -1,12 +1,12 @@
-// Windows and controls on the real toolkit, offscreen: sizes, positions, the default
-// button, tab order, the radio group, the event boundary, painting.
+// Windows and controls on the real toolkit, offscreen: sizes, the default button, the radio
+// group, the event boundary, painting, and clicks that belong to controls.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include <filesystem>
 #include <functional>
-#include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,7 +15,6 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/Menu.h"
-#include "platform/Seams.h"
 #include "platform/System.h"
 #include "platform/TestDriver.h"
 #include "platform/Window.h"
@@ -111,29 +110,17 @@ struct Form {
 
 class WidgetsTest : public platform::testing::PlatformTest {};
 
-TEST_F(WidgetsTest, OpenRunsTheEventsInOrderThenShows) {
-  TestWindow w;
-  EXPECT_FALSE(w.IsOpen());
-  w.Open();
-  ASSERT_GE(w.events.size(), 3u);
-  EXPECT_EQ(w.events[0], "Layout");
-  EXPECT_EQ(w.events[1], "CreateControls");
-  EXPECT_EQ(w.events[2], "Open");
-  EXPECT_TRUE(w.IsOpen());
-  EXPECT_TRUE(w.Visible());
-  w.Open();  // once only
-  EXPECT_EQ(std::count(w.events.begin(), w.events.end(), "Layout"), 1);
-  EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(WidgetsTest, AFailingOpenStepIsReportedAndTheOthersStillRun) {
+TEST_F(WidgetsTest, OpenRunsTheEventsInOrderOnceAndReportsAFailingStep) {
   TestWindow w;
   w.onLayout = [] { throw std::runtime_error("layout broke"); };
+  EXPECT_FALSE(w.IsOpen());
   w.Open();
+  w.Open();  // once only
   EXPECT_EQ(w.events, (std::vector<std::string>{"Layout", "CreateControls", "Open"}));
+  EXPECT_TRUE(w.IsOpen());
+  EXPECT_TRUE(w.Visible());
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("layout broke"), std::string::npos) << Messages()[0];
-  EXPECT_TRUE(w.IsOpen());
 }
 
 TEST_F(WidgetsTest, SizeReadsBackAsThePageHasIt) {
@@ -198,88 +185,27 @@ TEST_F(WidgetsTest, TheMenuBarSitsAboveThePage) {
   EXPECT_EQ(w.Height(), 400);
 }
 
-TEST_F(WidgetsTest, PositionAndTitleAreKeptAsSet) {
-  TestWindow w;
-  for (bool shown : {false, true}) {
-    if (shown)
-      w.Open();
-    w.SetTop(-20);
-    w.SetLeft(-30);
-    EXPECT_EQ(w.Left(), -30);
-    EXPECT_EQ(w.Top(), -20);
-    w.SetLeft(400);
-    w.SetTop(250);
-    EXPECT_EQ(w.Left(), 400);
-    EXPECT_EQ(w.Top(), 250);
-  }
-  w.SetTitle("About Tavrel \u2014 it\u2019s");
-  EXPECT_EQ(w.Title(), "About Tavrel \u2014 it\u2019s");
-}
-
-TEST_F(WidgetsTest, ControlsAreFoundByNameAndIndex) {
+// Positions beyond what a widget holds and texts of any length (as a loaded inputs file may
+// hold) read back as set; Visible is the control's own flag, whether or not its window shows.
+TEST_F(WidgetsTest, ControlsKeepWhatTheyAreGiven) {
   TestWindow w;
   Form form(w);
-  struct Row {
-    const char* name;
-    Control* actual;
-    Control* expected;
-  };
-  const Row rows[] = {
-      {"button by name", w.ControlByName("OkayButton"), &form.okay},
-      {"first field by name", w.ControlByName("TextField1"), &form.field0},
-      {"field 2", w.ControlByNameIndex("TextField1", 2), &form.field2},
-      {"field 3 absent", w.ControlByNameIndex("TextField1", 3), nullptr},
-      {"field -1 absent", w.ControlByNameIndex("TextField1", -1), nullptr},
-      {"radio 1", w.ControlByNameIndex("RadioButton1", 1), &form.rent},
-      {"radio 2 absent", w.ControlByNameIndex("RadioButton1", 2), nullptr},
-      {"unknown name", w.ControlByName("Nothing"), nullptr},
-      {"button has no index", w.ControlByNameIndex("OkayButton", -1), &form.okay},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(row.actual, row.expected) << row.name;
-  }
-  EXPECT_EQ(form.okay.Index(), -1);
-  EXPECT_EQ(form.field2.Index(), 2);
-  EXPECT_EQ(&form.field2.Owner(), &w);
-}
+  form.caption.SetLeft(-10);
+  form.caption.SetTop(5000000000LL);
+  EXPECT_EQ(form.caption.Left(), -10);
+  EXPECT_EQ(form.caption.Top(), 5000000000LL);
 
-TEST_F(WidgetsTest, ControlPropertiesReadBackAsSet) {
-  TestWindow w;
-  Form form(w);
-  Label& wide = w.AddControl<Label>("Label1", 21);
-  wide.SetWidth(320);
-  wide.SetHeight(20);
-  wide.SetLeft(-10);
-  wide.SetTop(5000000000LL);  // far beyond what a widget holds; still reads back
-  EXPECT_EQ(wide.Width(), 320);
-  EXPECT_EQ(wide.Height(), 20);
-  EXPECT_EQ(wide.Left(), -10);
-  EXPECT_EQ(wide.Top(), 5000000000LL);
+  const std::string longText = std::string(40000, '7') + "\u2019";
+  form.field0.SetText(longText);
+  EXPECT_EQ(form.field0.Text().size(), longText.size()) << "bytes read back";
+  EXPECT_TRUE(form.field0.Text() == longText) << "the text read back differs from the text set";
 
-  wide.SetHelpTag("Enter the annual rate\u2019s value");
-  EXPECT_EQ(wide.HelpTag(), "Enter the annual rate\u2019s value");
-  wide.SetText("Annual homeowner\u2019s insurance ($):");
-  EXPECT_EQ(wide.Text(), "Annual homeowner\u2019s insurance ($):");
-  form.live.SetCaption("Live & let live");
-  EXPECT_EQ(form.live.Caption(), "Live & let live");
-
-  form.field0.SetFormat("########0");
-  form.field0.SetText("9,500");
-  EXPECT_EQ(form.field0.Format(), "########0");
-  EXPECT_EQ(form.field0.Text(), "9,500") << "the picture never changes the text";
-  form.field0.SetAlignment(3);
-
-  // Visible is the control's own flag, whether or not its window is shown.
-  EXPECT_TRUE(form.field1.Visible());
   form.field1.SetVisible(false);
-  EXPECT_FALSE(form.field1.Visible());
   w.Open();
   EXPECT_FALSE(form.field1.Visible());
-  EXPECT_TRUE(form.field0.Visible());
-  form.field1.SetVisible(true);
-  EXPECT_TRUE(form.field1.Visible());
+  EXPECT_TRUE(form.field2.Visible());
   w.SetVisible(false);
-  EXPECT_TRUE(form.field1.Visible());
+  EXPECT_TRUE(form.field2.Visible());
 }
 
 TEST_F(WidgetsTest, SettingARadioButtonRaisesItsActionOnceAndClearsTheOther) {
@@ -306,22 +232,6 @@ TEST_F(WidgetsTest, SettingARadioButtonRaisesItsActionOnceAndClearsTheOther) {
   EXPECT_EQ(form.actions.size(), 3u);
   EXPECT_FALSE(form.live.Value());
   EXPECT_FALSE(form.rent.Value());
-}
-
-TEST_F(WidgetsTest, ClickingARadioButtonSelectsItAndRaisesItsAction) {
-  TestWindow w;
-  Form form(w);
-  w.Open();
-  td::Activate(w);
-  td::Click(form.rent);
-  EXPECT_TRUE(form.rent.Value());
-  EXPECT_FALSE(form.live.Value());
-  ASSERT_FALSE(form.actions.empty());
-  EXPECT_EQ(form.actions.back(), 1);
-  td::Click(form.live);
-  EXPECT_TRUE(form.live.Value());
-  EXPECT_FALSE(form.rent.Value());
-  EXPECT_EQ(form.actions.back(), 0);
 }
 
 TEST_F(WidgetsTest, ReturnAndEnterPressTheDefaultButtonAndEscapeDoesNot) {
@@ -365,34 +275,6 @@ TEST_F(WidgetsTest, ReturnAndEnterPressTheDefaultButtonAndEscapeDoesNot) {
   form.okay.SetVisible(false);
   td::PressKey(w, td::Key::Return);
   EXPECT_EQ(form.okayPresses, 0);
-}
-
-TEST_F(WidgetsTest, TabFollowsTheCreationOrderAndSkipsCaptions) {
-  TestWindow w;
-  Form form(w);
-  w.Open();
-  td::Activate(w);
-  form.field0.SetFocus();
-  EXPECT_TRUE(form.field0.HasFocus());
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(td::FocusedControl(w), &form.field1);
-  EXPECT_TRUE(form.field1.HasFocus());
-  EXPECT_FALSE(form.field0.HasFocus());
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(td::FocusedControl(w), &form.field2) << "the caption takes no focus";
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(td::FocusedControl(w), &form.live);
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(td::FocusedControl(w), &form.rent);
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(td::FocusedControl(w), &form.okay) << "round to the first control";
-
-  // A tab typed into a field moves on instead of entering the field's text.
-  form.field0.SetFocus();
-  td::TypeText(form.field0, "12\u2019");
-  td::PressKey(w, td::Key::Tab);
-  EXPECT_EQ(form.field0.Text(), "12\u2019");
-  EXPECT_EQ(td::FocusedControl(w), &form.field1);
 }
 
 TEST_F(WidgetsTest, FocusSetBeforeTheWindowShowsIsKept) {
@@ -540,14 +422,6 @@ TEST_F(WidgetsTest, DrawStringStandsOnItsBaselineAndFitsItsMeasuredWidth) {
   EXPECT_LE(capitals, 29) << "cap height at size 36";
 }
 
-TEST_F(WidgetsTest, MouseDownReachesTheWindow) {
-  TestWindow w;
-  w.Open();
-  EXPECT_FALSE(w.MouseDown(10, 20));
-  EXPECT_TRUE(w.MouseDown(200, 5));
-  EXPECT_EQ(w.downs, (std::vector<std::pair<std::int64_t, std::int64_t>>{{10, 20}, {200, 5}}));
-}
-
 // Only a press on the page itself is the window's MouseDown: clicking a caption, a field
 // or a button runs no window handler, even where the control leaves the press unhandled.
 TEST_F(WidgetsTest, AClickOnAControlIsNotAClickOnThePage) {
@@ -582,38 +456,8 @@ TEST_F(WidgetsTest, AClickOnAControlIsNotAClickOnThePage) {
       << "a press on the page, in page coordinates";
 }
 
-// A field takes a text of any length, as a loaded inputs file may hold.
-TEST_F(WidgetsTest, AFieldKeepsATextOfAnyLength) {
-  TestWindow w;
-  TextField& field = w.AddControl<TextField>("TextField1", 0);
-  const std::string longText = std::string(40000, '7') + "\u2019";
-  field.SetText(longText);
-  EXPECT_EQ(field.Text().size(), longText.size()) << "bytes read back";
-  EXPECT_TRUE(field.Text() == longText) << "the text read back differs from the text set";
-}
-
-TEST_F(WidgetsTest, CloseEndsTheWindowButKeepsTheObject) {
-  TestWindow w;
-  Form form(w);
-  w.Open();
-  w.Close();
-  EXPECT_FALSE(w.IsOpen());
-  w.Close();
-  EXPECT_FALSE(w.IsOpen());
-  form.field0.SetText("still here");
-  EXPECT_EQ(form.field0.Text(), "still here");
-}
-
-TEST_F(WidgetsTest, MeasuringUsesTheReplacementInForceAtCreation) {
-  std::unique_ptr<TestWindow> replaced;
-  {
-    seams::Overrides o;
-    o.measuring = [] { return std::make_unique<RecordingGraphics>(7.0); };
-    seams::ScopedOverrides scope(std::move(o));
-    replaced = std::make_unique<TestWindow>();
-  }
-  EXPECT_EQ(replaced->Graphics().StringWidth("abc"), 21.0);
-
+// The toolkit's own metrics: settings stay, trailing blanks count, and any font name measures.
+TEST_F(WidgetsTest, TheWindowsGraphicsMeasuresWithItsSettings) {
   TestWindow real;
   platform::Graphics& g = real.Graphics();
   g.SetTextFont("geneva");
@@ -633,33 +477,12 @@ TEST_F(WidgetsTest, MeasuringUsesTheReplacementInForceAtCreation) {
   EXPECT_GT(g.StringWidth("Tavrel"), 0.0);
 }
 
-TEST_F(WidgetsTest, SystemServicesComeFromTheReplacements) {
-  {
-    seams::Overrides o;
-    o.screen = ScreenInfo{1441, 900};
-    o.fonts = std::vector<std::string>{"Geneva", "Times"};
-    seams::ScopedOverrides scope(std::move(o));
-    EXPECT_EQ(Screen(0).Width, 1441);
-    EXPECT_EQ(Screen(0).Height, 900);
-    EXPECT_EQ(FontCount(), 2);
-    EXPECT_EQ(Font(1), "Times");
-    EXPECT_EQ(Font(2), "");
-    EXPECT_EQ(Font(-1), "");
-  }
-  // The real ones, offscreen.
+TEST_F(WidgetsTest, FontsOutsideTheListAreEmpty) {
   EXPECT_GT(Screen(0).Width, 0);
-  EXPECT_GT(FontCount(), 0);
+  ASSERT_GT(FontCount(), 0);
   EXPECT_FALSE(Font(0).empty());
-
-  std::vector<std::string> urls;
-  seams::Overrides o;
-  o.showURL = [&](std::string_view address) { urls.emplace_back(address); };
-  seams::ScopedOverrides scope(std::move(o));
-  ShowURL("www.tavrel.example.org");
-  EXPECT_EQ(urls, (std::vector<std::string>{"www.tavrel.example.org"}));
-  ShowMessage("Tavrel", "hello");
-  ASSERT_EQ(Messages().size(), 1u) << "the fixture's message sink is still in force";
-  EXPECT_EQ(Messages()[0], "Tavrel: hello");
+  EXPECT_EQ(Font(FontCount()), "");
+  EXPECT_EQ(Font(-1), "");
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
-// The window's state at creation, and the accessor that makes, finds and replaces the
-// one window.
+// The accessor that makes and finds the one window, also while that window opens.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "DesignSupport.h"
-#include "model/ModelState.h"
 #include "platform/Graphics.h"
 #include "platform/Seams.h"
 #include "window/MainWindow.h"
@@ -18,129 +15,6 @@ namespace tavrel::design_test {
 namespace {
 
 using CreationTest = DesignTest;
-
-template <class Array>
-std::string NonZeroElements(const Array& a) {
-  std::string found;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != typename Array::value_type{}) {
-      found += " [" + std::to_string(i) + "]";
-    }
-  }
-  return found;
-}
-
-TEST_F(CreationTest, EveryPropertyStartsFromItsCreationValue) {
-  auto w = std::make_unique<MainWindow>();
-
-  const std::pair<const char*, double MainWindow::*> doubles[] = {
-      {"gHomePrice", &MainWindow::gHomePrice},
-      {"gDownPayment", &MainWindow::gDownPayment},
-      {"gMort", &MainWindow::gMort},
-      {"gR", &MainWindow::gR},
-      {"gClosing", &MainWindow::gClosing},
-      {"gTaxRate", &MainWindow::gTaxRate},
-      {"gRent", &MainWindow::gRent},
-      {"gRentGrowth", &MainWindow::gRentGrowth},
-      {"gPropTaxGrowth", &MainWindow::gPropTaxGrowth},
-      {"gInsuranceGrowth", &MainWindow::gInsuranceGrowth},
-      {"gUtilitiesGrowth", &MainWindow::gUtilitiesGrowth},
-      {"gMaintenanceGrowth", &MainWindow::gMaintenanceGrowth},
-      {"gPriceGrowth", &MainWindow::gPriceGrowth},
-      {"gMort2", &MainWindow::gMort2},
-      {"gR2", &MainWindow::gR2},
-      {"gSavingsR", &MainWindow::gSavingsR},
-      {"gX", &MainWindow::gX},
-      {"gX2", &MainWindow::gX2},
-      {"gIRR", &MainWindow::gIRR},
-  };
-  for (const auto& [name, field] : doubles) {
-    EXPECT_EQ((*w).*field, 0.0) << name;
-  }
-
-  const std::pair<const char*, std::int64_t MainWindow::*> integers[] = {
-      {"gN", &MainWindow::gN},
-      {"gN2", &MainWindow::gN2},
-      {"gHorizon", &MainWindow::gHorizon},
-      {"gNumPVs", &MainWindow::gNumPVs},
-      {"gMaxNumIRRcalcs", &MainWindow::gMaxNumIRRcalcs},
-      {"gNumIRRcalcs", &MainWindow::gNumIRRcalcs},
-      {"gTextHeight", &MainWindow::gTextHeight},
-      {"gAboutWindowWidth", &MainWindow::gAboutWindowWidth},
-      {"gAboutWindowHeight", &MainWindow::gAboutWindowHeight},
-      {"gMainWindowWidth", &MainWindow::gMainWindowWidth},
-      {"gMainWindowHeight", &MainWindow::gMainWindowHeight},
-      {"gRightBoxLeftMargin", &MainWindow::gRightBoxLeftMargin},
-      {"gWindow", &MainWindow::gWindow},
-      {"gAboutFirst", &MainWindow::gAboutFirst},
-      {"gAboutLast", &MainWindow::gAboutLast},
-      {"gURLleft", &MainWindow::gURLleft},
-      {"gURLright", &MainWindow::gURLright},
-      {"gURLBottom", &MainWindow::gURLBottom},
-      {"gNumTextFields", &MainWindow::gNumTextFields},
-      {"gCheck", &MainWindow::gCheck},
-  };
-  for (const auto& [name, field] : integers) {
-    EXPECT_EQ((*w).*field, 0) << name;
-  }
-
-  EXPECT_FALSE(w->gLiveInRent);
-  EXPECT_FALSE(w->gCalculations);
-  EXPECT_EQ(w->gFont, "");
-  EXPECT_EQ(w->gWarning, "");
-  EXPECT_EQ(w->gInputFilename, "Tavrelinput");
-  EXPECT_EQ(w->gOutputFilename, "Tavreloutput");
-
-  const std::pair<const char*, YearTable MainWindow::*> tables[] = {
-      {"gAnnualRent", &MainWindow::gAnnualRent},
-      {"gPropTaxes", &MainWindow::gPropTaxes},
-      {"gInsurance", &MainWindow::gInsurance},
-      {"gUtilities", &MainWindow::gUtilities},
-      {"gMaintenance", &MainWindow::gMaintenance},
-      {"gMortInterest", &MainWindow::gMortInterest},
-      {"gMortInterest2", &MainWindow::gMortInterest2},
-      {"gMortExpense", &MainWindow::gMortExpense},
-      {"gMortExpense2", &MainWindow::gMortExpense2},
-      {"gMortBalance", &MainWindow::gMortBalance},
-      {"gMortBalance2", &MainWindow::gMortBalance2},
-      {"gTaxSavings", &MainWindow::gTaxSavings},
-      {"gTaxOnRent", &MainWindow::gTaxOnRent},
-      {"gC", &MainWindow::gC},
-      {"gE", &MainWindow::gE},
-      {"gTavrel", &MainWindow::gTavrel},
-      {"gCumTavrel", &MainWindow::gCumTavrel},
-      {"gPrice", &MainWindow::gPrice},
-      {"gHomeEquity", &MainWindow::gHomeEquity},
-      {"gWealth", &MainWindow::gWealth},
-  };
-  for (const auto& [name, table] : tables) {
-    EXPECT_EQ(((*w).*table).size(), 1001u) << name;
-    EXPECT_EQ(NonZeroElements((*w).*table), "") << name;
-  }
-
-  EXPECT_EQ(w->gRR.size(), 11u);
-  EXPECT_EQ(NonZeroElements(w->gRR), "");
-  EXPECT_EQ(w->gPV.size(), 11u);
-  EXPECT_EQ(NonZeroElements(w->gPV), "");
-  EXPECT_EQ(w->gInputData.size(), 26u);
-  EXPECT_EQ(NonZeroElements(w->gInputData), "");
-
-  EXPECT_EQ(w->gMsg.size(), 51u);
-  EXPECT_EQ(NonZeroElements(w->gMsg), "");
-  EXPECT_EQ(NonZeroElements(w->gLeft), "");
-  EXPECT_EQ(NonZeroElements(w->gRight), "");
-  EXPECT_EQ(NonZeroElements(w->gJustify), "");
-  EXPECT_EQ(NonZeroElements(w->gY), "");
-  EXPECT_EQ(w->gFirst.size(), 6u);
-  EXPECT_EQ(NonZeroElements(w->gFirst), "");
-  EXPECT_EQ(NonZeroElements(w->gLast), "");
-  EXPECT_EQ(w->gAboutMsg.size(), 15u);
-  EXPECT_EQ(NonZeroElements(w->gAboutMsg), "");
-  EXPECT_EQ(NonZeroElements(w->gAboutLeft), "");
-  EXPECT_EQ(NonZeroElements(w->gAboutRight), "");
-  EXPECT_EQ(NonZeroElements(w->gAboutJustify), "");
-  EXPECT_EQ(NonZeroElements(w->gAboutY), "");
-}
 
 TEST_F(CreationTest, NoWindowIsOpenUntilTheAccessorMakesOne) {
   EXPECT_EQ(OpenMainWindow(), nullptr);
@@ -235,47 +109,6 @@ TEST_F(CreationTest, DestroyingTheWindowWhileItOpensNeitherFreesItNorMakesASecon
   MainWindow& next = TheMainWindow();
   EXPECT_TRUE(next.IsOpen());
   EXPECT_EQ(OpenMainWindow(), &next);
-}
-
-TEST_F(CreationTest, WindowMadeAfterTheFirstWasClosedStartsAfresh) {
-  {
-    MainWindow& first = TheMainWindow();
-    first.gInputFilename = "mine.txt";
-    first.gOutputFilename = "report.txt";
-    first.gCalculations = true;
-    first.gHomePrice = 250000;
-    first.gAnnualRent[1] = 18000;
-    first.TextField1(0)->SetText("250000");
-    first.RadioButton1(1)->SetValue(true);
-    first.Close();
-  }
-  EXPECT_EQ(OpenMainWindow(), nullptr) << "a closed window is not the open window";
-
-  MainWindow& second = TheMainWindow();
-  EXPECT_TRUE(second.IsOpen());
-  EXPECT_EQ(second.gWindow, 0) << "starts on the About page";
-  EXPECT_EQ(second.Title(), "About Tavrel");
-  EXPECT_EQ(second.gInputFilename, "Tavrelinput");
-  EXPECT_EQ(second.gOutputFilename, "Tavreloutput");
-  EXPECT_FALSE(second.gCalculations);
-  EXPECT_EQ(second.gHomePrice, 0);
-  EXPECT_EQ(second.gAnnualRent[1], 0);
-  for (std::int64_t i = 0; i <= 21; ++i) {
-    EXPECT_EQ(second.TextField1(i)->Text(), "") << "field " << i;
-  }
-  EXPECT_TRUE(second.RadioButton1(0)->Value());
-  EXPECT_FALSE(second.RadioButton1(1)->Value());
-  EXPECT_TRUE(second.gLiveInRent);
-  EXPECT_EQ(second.Label1(7)->Text(), "Monthly rent savings ($):");
-}
-
-TEST_F(CreationTest, DestroyingTheWindowLetsTheNextCallMakeANewOne) {
-  MainWindow& first = TheMainWindow();
-  first.gInputFilename = "kept nowhere";
-  DestroyMainWindow();
-  EXPECT_EQ(OpenMainWindow(), nullptr);
-  DestroyMainWindow();  // nothing left to destroy
-  EXPECT_EQ(TheMainWindow().gInputFilename, "Tavrelinput");
 }
 
 }  // namespace

@@ -28,56 +28,26 @@ std::string Describe(const MainWindow& w, const platform::RectControl* c) {
   return c->Name() + "(" + std::to_string(c->Index()) + ")";
 }
 
-TEST_F(KeyboardTest, ReturnPressesTheOkayButtonAndEscapeDoesNot) {
-  auto w = OpenedBare();
-  int pressed = 0;
-  w->OkayButton()->SetAction([&](platform::PushButton&) { ++pressed; });
-  driver::Activate(*w);
-  w->TextField1(0)->SetFocus();
-
-  driver::PressKey(*w, Key::Escape);
-  EXPECT_EQ(pressed, 0) << "Escape pressed the button";
-  driver::PressKey(*w, Key::Return);
-  EXPECT_EQ(pressed, 1) << "Return did not press the button";
-  driver::PressKey(*w, Key::Enter);
-  EXPECT_EQ(pressed, 2) << "Enter did not press the button";
-}
-
-TEST_F(KeyboardTest, TabFollowsTheCreationOrder) {
-  auto w = OpenedBare();
-  driver::Activate(*w);
-  struct Row {
-    std::int64_t from;
-    std::int64_t to;
-  };
-  // Field 4 was made after field 16, so the focus reaches it from there.
-  const Row rows[] = {{0, 1}, {3, 5}, {11, 12}, {16, 4}, {4, 17}, {20, 21}};
-  for (const Row& row : rows) {
-    w->TextField1(row.from)->SetFocus();
-    ASSERT_EQ(driver::FocusedControl(*w), w->TextField1(row.from)) << "field " << row.from;
-    driver::PressKey(*w, Key::Tab);
-    EXPECT_EQ(driver::FocusedControl(*w), w->TextField1(row.to))
-        << "Tab from field " << row.from << " went to " << Describe(*w, driver::FocusedControl(*w));
-  }
-}
-
-TEST_F(KeyboardTest, TheWholeFocusChainSkipsTheCaptions) {
-  auto w = OpenedBare();
-  driver::Activate(*w);
-  std::vector<const platform::RectControl*> expected = {w->OkayButton()};
+// Field 4 was made after field 16, so Tab reaches it from there and not from field 3.
+TEST_F(KeyboardTest, TabOnTheFormPageFollowsTheCreationOrderAndSkipsTheCaptions) {
+  MainWindow& w = TheMainWindow();
+  w.OkayButton()->Push();
+  ASSERT_EQ(w.gWindow, 1);
+  driver::Activate(w);
+  std::vector<const platform::RectControl*> expected = {w.OkayButton()};
   for (std::int64_t i :
        {0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 4, 17, 18, 19, 20, 21}) {
-    expected.push_back(w->TextField1(i));
+    expected.push_back(w.TextField1(i));
   }
-  expected.push_back(w->RadioButton1(0));  // the selected button of the choice
+  expected.push_back(w.RadioButton1(0));  // the selected button of the choice
 
-  w->OkayButton()->SetFocus();
-  ASSERT_EQ(driver::FocusedControl(*w), w->OkayButton());
+  w.OkayButton()->SetFocus();
+  ASSERT_EQ(driver::FocusedControl(w), w.OkayButton());
   for (std::size_t step = 1; step < expected.size(); ++step) {
-    driver::PressKey(*w, Key::Tab);
-    const platform::RectControl* got = driver::FocusedControl(*w);
+    driver::PressKey(w, Key::Tab);
+    const platform::RectControl* got = driver::FocusedControl(w);
     ASSERT_EQ(got, expected[step]) << "step " << step << ": expected "
-                                   << Describe(*w, expected[step]) << ", got " << Describe(*w, got);
+                                   << Describe(w, expected[step]) << ", got " << Describe(w, got);
   }
 }
 
@@ -85,6 +55,7 @@ TEST_F(KeyboardTest, TypingInAFieldAndClickingACaptionRunNoHandler) {
   auto w = OpenedBare();
   driver::Activate(*w);
   const std::int64_t refreshes = w->RefreshCount();
+  const std::string caption7 = w->Label1(7)->Text();
 
   driver::TypeText(*w->TextField1(0), "250000");
   driver::TypeText(*w->TextField1(7), "1500");
@@ -95,12 +66,9 @@ TEST_F(KeyboardTest, TypingInAFieldAndClickingACaptionRunNoHandler) {
   EXPECT_EQ(w->TextField1(7)->Text(), "1500");
   EXPECT_EQ(w->gWindow, 0) << "the Okay action ran";
   EXPECT_FALSE(w->gLiveInRent) << "the choice's action ran";
+  EXPECT_EQ(w->Label1(7)->Text(), caption7) << "the choice's action ran";
   EXPECT_EQ(w->gHomePrice, 0) << "a field was read";
-  EXPECT_EQ(w->gRent, 0) << "a field was read";
-  EXPECT_EQ(w->gCheck, 0);
-  EXPECT_EQ(w->Label1(7)->Text(), "Monthly rent savings ($):");
   EXPECT_EQ(w->RefreshCount(), refreshes) << "something asked for a repaint";
-  EXPECT_TRUE(w->RadioButton1(0)->Value());
 }
 
 // The real window: the Okay button's action is bound to the window's handler.
@@ -113,19 +81,6 @@ TEST_F(KeyboardTest, ReturnOnTheAboutPageOpensTheFormAndEscapeDoesNothing) {
   driver::PressKey(w, Key::Return);
   EXPECT_EQ(w.gWindow, 1);
   EXPECT_EQ(driver::FocusedControl(w), w.TextField1(0)) << "the form page focuses field 0";
-}
-
-TEST_F(KeyboardTest, TabOnTheFormPageGoesFromFieldThreeToFiveAndSixteenToFour) {
-  MainWindow& w = TheMainWindow();
-  w.OkayButton()->Push();
-  ASSERT_EQ(w.gWindow, 1);
-  driver::Activate(w);
-  w.TextField1(3)->SetFocus();
-  driver::PressKey(w, Key::Tab);
-  EXPECT_EQ(driver::FocusedControl(w), w.TextField1(5)) << Describe(w, driver::FocusedControl(w));
-  w.TextField1(16)->SetFocus();
-  driver::PressKey(w, Key::Tab);
-  EXPECT_EQ(driver::FocusedControl(w), w.TextField1(4)) << Describe(w, driver::FocusedControl(w));
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 // Save Inputs and Load Inputs: the 23-line file, its round trip, and files that cannot be
 // written or read.
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -20,35 +17,6 @@ namespace fs = std::filesystem;
 using testing::ReadAll;
 using testing::ReadLines;
 using testing::WriteFile;
-
-// Limits the size of the files this process writes, and ignores the signal that
-// exceeding it raises, while it lives; both are restored when it goes, also when the
-// test fails part-way.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : previousHandler_(signal(SIGXFSZ, SIG_IGN)) {
-    if (getrlimit(RLIMIT_FSIZE, &previous_) != 0) {
-      return;
-    }
-    const rlimit tight{bytes, previous_.rlim_max};
-    inForce_ = setrlimit(RLIMIT_FSIZE, &tight) == 0;
-  }
-  ~FileSizeLimit() {
-    if (inForce_) {
-      setrlimit(RLIMIT_FSIZE, &previous_);
-    }
-    signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  bool InForce() const { return inForce_; }
-
- private:
-  void (*previousHandler_)(int);
-  rlimit previous_{};
-  bool inForce_ = false;
-};
 
 class InputsFileTest : public FormTest {
  protected:
@@ -136,18 +104,6 @@ TEST_F(InputsFileTest, LoadingASavedFileRestoresTheChoiceAndEveryField) {
   EXPECT_EQ(fresh.gTavrel, tavrel);
 }
 
-TEST_F(InputsFileTest, AFileOfWholeNumbersStillLoads) {
-  MainWindow& w = OpenForm();
-  std::string content = "true\n";
-  for (const std::string& entry : kExampleEntries) {
-    content += entry + "\n";
-  }
-  w.RadioButton1(1)->SetValue(true);
-  LoadText(w, content);
-  EXPECT_EQ(Texts(w), kExampleEntries);
-  EXPECT_TRUE(w.gLiveInRent);
-}
-
 struct FirstLine {
   const char* name;
   const char* line;
@@ -179,22 +135,19 @@ INSTANTIATE_TEST_SUITE_P(
                       FirstLine{"One", "1", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(InputsFileTest, OnlyTheTextBeforeATabCounts) {
+// Of each line only the text before its first tab counts, put into its field as read; a
+// line without that text, or one the file does not reach, leaves its field as it was.
+TEST_F(InputsFileTest, EachLineBeforeItsFirstTabReachesItsFieldAsRead) {
   MainWindow& w = OpenForm();
   Fill(w, kExampleEntries);
-  LoadText(w, "true\n1500\tword\n\t99\n   \n");
-  EXPECT_EQ(w.TextField1(0)->Text(), "1500");
-  EXPECT_EQ(w.TextField1(1)->Text(), "50000");  // a line that begins with a tab
-  EXPECT_EQ(w.TextField1(2)->Text(), "   ");    // blanks are a value, read as is
-  EXPECT_EQ(w.TextField1(3)->Text(), "6");
-}
-
-TEST_F(InputsFileTest, LoadedTextsReachTheFieldsAsRead) {
-  MainWindow& w = OpenForm();
-  LoadText(w, "true\n$250,000\n-12.5\nabc\n");
-  EXPECT_EQ(w.TextField1(0)->Text(), "$250,000");
-  EXPECT_EQ(w.TextField1(1)->Text(), "-12.5");
-  EXPECT_EQ(w.TextField1(2)->Text(), "abc");
+  LoadText(w, "true\n1500\tword\n\t99\n   \n$250,000\n-12.5\nabc\n");
+  Entries expected = kExampleEntries;
+  expected[0] = "1500";
+  expected[2] = "   ";  // blanks are a value, read as is
+  expected[3] = "$250,000";
+  expected[4] = "-12.5";
+  expected[5] = "abc";
+  EXPECT_EQ(Texts(w), expected);
 }
 
 TEST_F(InputsFileTest, AnEmptyFileSelectsRentChangesNoFieldAndRedraws) {
@@ -208,17 +161,6 @@ TEST_F(InputsFileTest, AnEmptyFileSelectsRentChangesNoFieldAndRedraws) {
   EXPECT_EQ(Texts(w), kExampleEntries);
   EXPECT_EQ(w.RefreshCount(), refreshes + 1);
   EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(InputsFileTest, AShortFileSetsTheFieldsItReaches) {
-  MainWindow& w = OpenForm();
-  Fill(w, kExampleEntries);
-  LoadText(w, "true\n1\n2\n3");
-  Entries expected = kExampleEntries;
-  expected[0] = "1";
-  expected[1] = "2";
-  expected[2] = "3";
-  EXPECT_EQ(Texts(w), expected);
 }
 
 TEST_F(InputsFileTest, LinesAfterTheTwentyThirdAreIgnored) {
@@ -252,10 +194,8 @@ TEST_F(InputsFileTest, AHugeFileIsReadOnlyAsFarAsTheLimits) {
     EXPECT_EQ(w.TextField1(i)->Text(), std::to_string(i + 1)) << "field " << i;
   }
   EXPECT_TRUE(w.gLiveInRent);
-}
 
-TEST_F(InputsFileTest, AVeryLongLineReachesItsFieldCutAtTheLineLimit) {
-  MainWindow& w = OpenForm();
+  // A line far longer than any entry reaches its field cut at the line limit.
   LoadText(w, "true\n" + std::string(200000, '5') + "\n7\n");
   EXPECT_GE(w.TextField1(0)->Text().size(), 1000u);
   EXPECT_LE(w.TextField1(0)->Text().size(), 64u * 1024);
@@ -294,27 +234,22 @@ TEST_F(InputsFileTest, TheChosenNamesAreOfferedAgain) {
   EXPECT_EQ(w.gInputFilename, "second");
 }
 
-TEST_F(InputsFileTest, CancellingTheSaveDialogChangesNothing) {
-  MainWindow& w = OpenForm();
-  Fill(w, kExampleEntries);
-  const std::int64_t refreshes = w.RefreshCount();
-  ExpectSave(std::nullopt);
-  w.SaveInputs();
-  EXPECT_EQ(w.gInputFilename, "Tavrelinput");
-  EXPECT_EQ(w.gInputData[0], 0);
-  EXPECT_TRUE(fs::is_empty(TempDir()));
-  EXPECT_EQ(w.RefreshCount(), refreshes);
-}
-
-TEST_F(InputsFileTest, CancellingTheOpenDialogStillRedraws) {
+// Cancelling the save dialog changes nothing; cancelling the open dialog still redraws.
+TEST_F(InputsFileTest, CancelledDialogs) {
   MainWindow& w = OpenForm();
   Fill(w, kExampleEntries);
   const ModeView mode = Mode(w);
+  const std::string name = w.gInputFilename;
   const std::int64_t refreshes = w.RefreshCount();
+  ExpectSave(std::nullopt);
+  w.SaveInputs();
+  EXPECT_EQ(w.gInputData[0], 0);
+  EXPECT_TRUE(fs::is_empty(TempDir()));
+  EXPECT_EQ(w.RefreshCount(), refreshes);
   ExpectOpen(std::nullopt);
   w.loadInputs();
   EXPECT_EQ(w.RefreshCount(), refreshes + 1);
-  EXPECT_EQ(w.gInputFilename, "Tavrelinput");
+  EXPECT_EQ(w.gInputFilename, name);
   EXPECT_EQ(Texts(w), kExampleEntries);
   EXPECT_EQ(Mode(w), mode);
 }
@@ -354,8 +289,7 @@ TEST_F(InputsFileTest, AFailedSaveKeepsTheOldFile) {
 
   ExpectSave(TempDir() / "kept");
   {
-    // Writing more than a few bytes fails, as on a full disk; even root cannot pass this.
-    const FileSizeLimit tight(8);
+    const testing::FileSizeLimit tight(8);
     ASSERT_TRUE(tight.InForce());
     w.SaveInputs();
   }
