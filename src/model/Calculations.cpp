@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/MathFunctions.h"
+#include "model/VectorState.h"
 
 namespace tavrel {
 
@@ -176,6 +177,8 @@ void Valuate(ModelState& s) {
 
 // Runs to its end without letting other events in: a second Okay must not re-enter it.
 void Calculations(ModelState& s) {
+  // The run follows toolkit code that may leave the vector state dirty.
+  ClearUpperVectorState();
   ProjectYears(s);
   Valuate(s);
   s.gCalculations = true;
