@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 #include "ModelTestSupport.h"
 
@@ -32,6 +33,36 @@ Inputs NoTavrels() {
   return {.homePrice = 100000, .downPayment = 20000, .closing = 3000};
 }
 
+// The first mortgage, of no length, is repaid in the first month.
+Inputs CompleteRunWithoutLength() {
+  Inputs in = CompleteRun(true);
+  in.n = 0;
+  return in;
+}
+
+// Repaid in the first month, the second mortgage makes the first tavrel a loss larger than
+// the outlay; Newton, unguarded, would settle on a rate of -774.96 %.
+Inputs RateBelowMinusAHundred() {
+  return {.homePrice = 85000,
+          .downPayment = 4250,
+          .mort = 80750,
+          .r = 11,
+          .n = 15,
+          .taxRate = 24,
+          .rent = 659,
+          .propTaxes = 1020,
+          .insurance = 1450,
+          .maintenance = 850,
+          .rentGrowth = 4,
+          .insuranceGrowth = 3,
+          .utilitiesGrowth = 2,
+          .maintenanceGrowth = 2.5,
+          .priceGrowth = 3.5,
+          .mort2 = 25000,
+          .r2 = 7.25,
+          .savingsR = 6.5};
+}
+
 TEST(Valuation, IntrinsicValuesAndRateOfReturn) {
   const ValuationRow rows[] = {
       {"complete run, live in",
@@ -60,12 +91,22 @@ TEST(Valuation, IntrinsicValuesAndRateOfReturn) {
        {1415028.19, 543002.26, 391052.44, 335202.04, 308435.54},
        kAny,
        100},
+      {"a second mortgage repaid at once: -774.96 % is not shown",
+       RateBelowMinusAHundred(),
+       {kAny, kAny, kAny, kAny, kAny},
+       kAny,
+       100},
+      {"complete run without a mortgage length: -445.71 % is not shown",
+       CompleteRunWithoutLength(),
+       {kAny, kAny, kAny, kAny, kAny},
+       kAny,
+       100},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const auto s = RunModel(row.in);
     for (std::size_t k = 1; k <= 5; ++k) {
-      EXPECT_NEAR(s->gPV[k], row.pv[k - 1], kCent) << "gPV(" << k << ")";
+      ExpectCents(("gPV(" + std::to_string(k) + ")").c_str(), s->gPV[k], row.pv[k - 1]);
     }
     if (!std::isnan(row.irr)) {
       EXPECT_NEAR(s->gIRR, row.irr, 0.000005);
