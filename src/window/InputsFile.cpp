@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -17,10 +18,10 @@ namespace tavrel {
 
 namespace {
 
-// How much of a file Load Inputs reads at most. Only the first 23 lines matter; the
-// rest is read only to notice a file that fails part-way, and a huge or binary file
-// must neither hang the program nor fill its memory.
-constexpr std::int64_t kMaxLinesRead = 1000;
+// Lines 1 to 23 are all that a load uses, so no later line is read. They are applied whole
+// or not at all: a file whose lines go beyond these limits is no inputs file, and reading
+// stops there, so a huge file costs no more than the limits.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
 constexpr std::size_t kMaxBytesRead = std::size_t{1} << 20;
 
 // An entry as the file keeps it: the number itself, so that loading it and pressing
@@ -41,28 +42,28 @@ std::string EntryLine(double value, const std::string& filtered) {
   return std::string(buffer.data(), result.ptr);
 }
 
-// Reads the first `keep` lines of the file, and further lines up to the limits. False
-// when the file cannot be opened or fails part-way; the platform has then told the user.
-bool ReadInputLines(const platform::FolderItem& file, std::int64_t keep,
+// Reads the first `count` lines of the file. False when the file cannot be opened, fails
+// part-way or is too large; the user has then been told.
+bool ReadInputLines(const platform::FolderItem& file, std::int64_t count,
                     std::vector<std::string>& lines) {
   std::unique_ptr<platform::TextInputStream> reader = file.OpenAsTextFile();
   if (!reader) {
     return false;
   }
-  std::int64_t count = 0;
   std::size_t bytes = 0;
   // At least one line is read, even from an empty file.
   do {
-    std::string line = reader->ReadLine();
+    std::string line = reader->ReadLine(std::min(kMaxLineBytes, kMaxBytesRead - bytes));
     if (reader->Failed()) {
       return false;
     }
-    ++count;
-    bytes += line.size() + 1;
-    if (count <= keep) {
-      lines.push_back(std::move(line));
+    if (reader->TooLong()) {
+      file.ReportProblem("loaded", "it is too large to be an inputs file");
+      return false;
     }
-  } while (!reader->IsEOF() && count < kMaxLinesRead && bytes < kMaxBytesRead);
+    bytes += line.size();
+    lines.push_back(std::move(line));
+  } while (!reader->IsEOF() && static_cast<std::int64_t>(lines.size()) < count);
   return true;
 }
 
@@ -113,8 +114,8 @@ void MainWindow::loadInputs() {
   const std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("TEXT");
   if (file) {
     gInputFilename = file->Name();
-    // The whole file is read before anything is applied, so a file that fails part-way
-    // leaves the form as it was.
+    // Every line is read before any is applied, so a file that is refused part-way leaves
+    // the form as it was.
     std::vector<std::string> lines;
     if (ReadInputLines(*file, 1 + gNumTextFields, lines)) {
       ApplyInputLines(*this, lines);

@@ -1,10 +1,13 @@
 // Save Inputs and Load Inputs: the 23-line file, its round trip, and files that cannot be
 // written or read.
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TestFiles.h"
@@ -178,28 +181,61 @@ TEST_F(InputsFileTest, LinesAfterTheTwentyThirdAreIgnored) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(InputsFileTest, AHugeFileIsReadOnlyAsFarAsTheLimits) {
-  MainWindow& w = OpenForm();
-  std::string content = "true\n";
-  for (int i = 0; i < 22; ++i) {
-    content += std::to_string(i + 1) + "\n";
+// Lines 1 to 23 are applied whole or not at all: one beyond 64 KiB, or more than 1 MiB in
+// all, refuses the file and changes nothing. No line after line 23 is read.
+TEST_F(InputsFileTest, LinesBeyondTheLimitsRefuseTheFile) {
+  struct Row {
+    const char* name;
+    std::vector<std::pair<std::size_t, std::string>> lines;  // line number, text
+    std::string after;                                       // beyond line 23
+    bool refused;
+  };
+  constexpr std::size_t kLine = 64 * 1024;
+  std::vector<std::pair<std::size_t, std::string>> overMiB;
+  for (std::size_t n = 2; n <= 18; ++n) {
+    overMiB.emplace_back(n, std::string(kLine, '4'));
   }
-  // Many lines, then a line far longer than any entry.
-  for (int i = 0; i < 200000; ++i) {
-    content += "12345678\n";
+  const Row rows[] = {
+      {"a 2 MB line 5", {{5, std::string(2 << 20, '5')}}, "", true},
+      {"line 23 one byte too long", {{23, std::string(kLine + 1, '9')}}, "", true},
+      {"more than 1 MiB in all", overMiB, "", true},
+      {"the longest line", {{2, std::string(kLine, '9')}}, "", false},
+      {"a 3 MB line after line 23", {}, std::string(3 << 20, '7') + "\n", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MainWindow& w = OpenForm();
+    Fill(w, kExampleEntries);
+    const ModeView mode = Mode(w);
+    const std::size_t messages = Messages().size();
+    std::vector<std::string> lines = {"false"};
+    for (int i = 1; i <= 22; ++i) {
+      lines.push_back(std::to_string(i));
+    }
+    for (const auto& [n, text] : row.lines) {
+      lines[n - 1] = text;
+    }
+    std::string content;
+    for (const std::string& line : lines) {
+      content += line + "\n";
+    }
+    LoadText(w, content + row.after);
+    if (row.refused) {
+      ASSERT_EQ(Messages().size(), messages + 1);
+      EXPECT_EQ(Messages().back(),
+                "The file \"" + (TempDir() / "in").string() +
+                    "\" could not be loaded: it is too large to be an inputs file.");
+      EXPECT_EQ(Texts(w), kExampleEntries);
+      EXPECT_EQ(Mode(w), mode);
+    } else {
+      EXPECT_EQ(Messages().size(), messages);
+      for (std::size_t i = 0; i < 22; ++i) {
+        EXPECT_EQ(Texts(w)[i], lines[i + 1]) << "field " << i;
+      }
+      EXPECT_FALSE(w.gLiveInRent);
+    }
+    CloseMainWindow();
   }
-  content += std::string(3 << 20, '7') + "\n";
-  LoadText(w, content);
-  for (std::int64_t i = 0; i < 22; ++i) {
-    EXPECT_EQ(w.TextField1(i)->Text(), std::to_string(i + 1)) << "field " << i;
-  }
-  EXPECT_TRUE(w.gLiveInRent);
-
-  // A line far longer than any entry reaches its field cut at the line limit.
-  LoadText(w, "true\n" + std::string(200000, '5') + "\n7\n");
-  EXPECT_GE(w.TextField1(0)->Text().size(), 1000u);
-  EXPECT_LE(w.TextField1(0)->Text().size(), 64u * 1024);
-  EXPECT_EQ(w.TextField1(1)->Text(), "7");
 }
 
 TEST_F(InputsFileTest, LoadingRunsNoCalculationAndKeepsThePage) {
@@ -256,7 +292,8 @@ TEST_F(InputsFileTest, CancelledDialogs) {
 
 TEST_F(InputsFileTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   fs::create_directory(TempDir() / "a folder");
-  for (const char* name : {"missing", "a folder"}) {
+  ASSERT_EQ(mkfifo((TempDir() / "a pipe").c_str(), 0600), 0);
+  for (const char* name : {"missing", "a folder", "a pipe"}) {
     SCOPED_TRACE(name);
     MainWindow& w = OpenForm();
     Fill(w, kExampleEntries);
