@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "platform/Files.h"
@@ -24,21 +23,19 @@ namespace {
 constexpr std::size_t kMaxLineBytes = 64 * 1024;
 constexpr std::size_t kMaxBytesRead = std::size_t{1} << 20;
 
-// An entry as the file keeps it: the number itself, so that loading it and pressing
-// Okay gives back the same double. Fixed notation, because the number filter would drop
-// the "e" of an exponent; the shortest such text that reads back exactly. A number too
-// large for a double is kept as the filtered text it came from, which reads back the same.
-std::string EntryLine(double value, const std::string& filtered) {
-  if (!std::isfinite(value)) {
-    return filtered;
+// An entry as the file keeps it: the number itself, so that loading it and pressing Okay
+// gives back the same double. Fixed notation, because the number filter would drop the "e"
+// of an exponent; the shortest such text that reads back exactly. An infinity, which Val
+// gives for digits beyond the largest double, is kept as 10^309, which reads back as the
+// same infinity: the line stays short however many digits were typed.
+std::string EntryLine(double value) {
+  if (std::isinf(value)) {
+    return (value < 0 ? "-1" : "1") + std::string(309, '0');
   }
   // The longest fixed text of a double is the smallest subnormal's: "-0." and 324 digits.
   std::array<char, 512> buffer{};
   const std::to_chars_result result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-  if (result.ec != std::errc()) {
-    return filtered;
-  }
   return std::string(buffer.data(), result.ptr);
 }
 
@@ -102,9 +99,8 @@ void MainWindow::SaveInputs() {
   }
   writer->WriteLine(gLiveInRent ? "true" : "false");
   for (std::int64_t i = 0; i <= gNumTextFields - 1; ++i) {
-    const std::string filtered = TextCheck(TextField1(i)->Text());
-    gInputData[static_cast<std::size_t>(i)] = platform::Val(filtered);
-    writer->WriteLine(EntryLine(gInputData[static_cast<std::size_t>(i)], filtered));
+    gInputData[static_cast<std::size_t>(i)] = platform::Val(TextCheck(TextField1(i)->Text()));
+    writer->WriteLine(EntryLine(gInputData[static_cast<std::size_t>(i)]));
   }
   // A failed close keeps the old file and has told the user; nothing is left to do.
   writer->Close();
