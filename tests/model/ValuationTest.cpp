@@ -33,35 +33,11 @@ Inputs NoTavrels() {
   return {.homePrice = 100000, .downPayment = 20000, .closing = 3000};
 }
 
-// The first mortgage, of no length, is repaid in the first month.
-Inputs CompleteRunWithoutLength() {
-  Inputs in = CompleteRun(true);
-  in.n = 0;
-  return in;
-}
-
 // Repaid in the first month, the second mortgage makes the first tavrel a loss larger than
-// the outlay; Newton, unguarded, would settle on a rate of -774.96 %.
-Inputs RateBelowMinusAHundred() {
-  return {.homePrice = 85000,
-          .downPayment = 4250,
-          .mort = 80750,
-          .r = 11,
-          .n = 15,
-          .taxRate = 24,
-          .rent = 659,
-          .propTaxes = 1020,
-          .insurance = 1450,
-          .maintenance = 850,
-          .rentGrowth = 4,
-          .insuranceGrowth = 3,
-          .utilitiesGrowth = 2,
-          .maintenanceGrowth = 2.5,
-          .priceGrowth = 3.5,
-          .mort2 = 25000,
-          .r2 = 7.25,
-          .savingsR = 6.5};
-}
+// the outlay; Newton, unguarded, would settle on a rate of -774.96 %. In the form's order.
+const Inputs kRateBelowMinusAHundred = {85000, 4250, 80750, 11,   15, 0,   24,  659,
+                                        1020,  1450, 0,     850,  4,  0,   3,   2,
+                                        2.5,   3.5,  25000, 7.25, 0,  6.5, true};
 
 TEST(Valuation, IntrinsicValuesAndRateOfReturn) {
   const ValuationRow rows[] = {
@@ -92,12 +68,7 @@ TEST(Valuation, IntrinsicValuesAndRateOfReturn) {
        kAny,
        100},
       {"a second mortgage repaid at once: -774.96 % is not shown",
-       RateBelowMinusAHundred(),
-       {kAny, kAny, kAny, kAny, kAny},
-       kAny,
-       100},
-      {"complete run without a mortgage length: -445.71 % is not shown",
-       CompleteRunWithoutLength(),
+       kRateBelowMinusAHundred,
        {kAny, kAny, kAny, kAny, kAny},
        kAny,
        100},

@@ -1,13 +1,10 @@
 // Save Inputs and Load Inputs: the 23-line file, its round trip, and files that cannot be
 // written or read.
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/TestFiles.h"
@@ -186,21 +183,17 @@ TEST_F(InputsFileTest, LinesAfterTheTwentyThirdAreIgnored) {
 TEST_F(InputsFileTest, LinesBeyondTheLimitsRefuseTheFile) {
   struct Row {
     const char* name;
-    std::vector<std::pair<std::size_t, std::string>> lines;  // line number, text
-    std::string after;                                       // beyond line 23
+    std::size_t line;  // the long line; 0 for every entry line
+    std::size_t length;
+    std::size_t after;  // the length of a line after line 23
     bool refused;
   };
-  constexpr std::size_t kLine = 64 * 1024;
-  std::vector<std::pair<std::size_t, std::string>> overMiB;
-  for (std::size_t n = 2; n <= 18; ++n) {
-    overMiB.emplace_back(n, std::string(kLine, '4'));
-  }
   const Row rows[] = {
-      {"a 2 MB line 5", {{5, std::string(2 << 20, '5')}}, "", true},
-      {"line 23 one byte too long", {{23, std::string(kLine + 1, '9')}}, "", true},
-      {"more than 1 MiB in all", overMiB, "", true},
-      {"the longest line", {{2, std::string(kLine, '9')}}, "", false},
-      {"a 3 MB line after line 23", {}, std::string(3 << 20, '7') + "\n", false},
+      {"a 2 MB line 5", 5, 2 << 20, 0, true},
+      {"line 23 one byte too long", 23, 64 * 1024 + 1, 0, true},
+      {"more than 1 MiB in all", 0, 50000, 0, true},
+      {"the longest line", 2, 64 * 1024, 0, false},
+      {"a 3 MB line after line 23", 2, 1, 3 << 20, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -208,31 +201,22 @@ TEST_F(InputsFileTest, LinesBeyondTheLimitsRefuseTheFile) {
     Fill(w, kExampleEntries);
     const ModeView mode = Mode(w);
     const std::size_t messages = Messages().size();
-    std::vector<std::string> lines = {"false"};
-    for (int i = 1; i <= 22; ++i) {
-      lines.push_back(std::to_string(i));
+    Entries lines;
+    std::string content = "false\n";
+    for (std::size_t n = 2; n <= 23; ++n) {
+      lines[n - 2] = std::string(row.line == n || row.line == 0 ? row.length : 1, '7');
+      content += lines[n - 2] + "\n";
     }
-    for (const auto& [n, text] : row.lines) {
-      lines[n - 1] = text;
-    }
-    std::string content;
-    for (const std::string& line : lines) {
-      content += line + "\n";
-    }
-    LoadText(w, content + row.after);
+    LoadText(w, content + std::string(row.after, '7'));
+    ASSERT_EQ(Messages().size(), messages + (row.refused ? 1 : 0));
     if (row.refused) {
-      ASSERT_EQ(Messages().size(), messages + 1);
       EXPECT_EQ(Messages().back(),
                 "The file \"" + (TempDir() / "in").string() +
                     "\" could not be loaded: it is too large to be an inputs file.");
       EXPECT_EQ(Texts(w), kExampleEntries);
       EXPECT_EQ(Mode(w), mode);
     } else {
-      EXPECT_EQ(Messages().size(), messages);
-      for (std::size_t i = 0; i < 22; ++i) {
-        EXPECT_EQ(Texts(w)[i], lines[i + 1]) << "field " << i;
-      }
-      EXPECT_FALSE(w.gLiveInRent);
+      EXPECT_TRUE(Texts(w) == lines);
     }
     CloseMainWindow();
   }
@@ -292,8 +276,7 @@ TEST_F(InputsFileTest, CancelledDialogs) {
 
 TEST_F(InputsFileTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   fs::create_directory(TempDir() / "a folder");
-  ASSERT_EQ(mkfifo((TempDir() / "a pipe").c_str(), 0600), 0);
-  for (const char* name : {"missing", "a folder", "a pipe"}) {
+  for (const char* name : {"missing", "a folder"}) {
     SCOPED_TRACE(name);
     MainWindow& w = OpenForm();
     Fill(w, kExampleEntries);
