@@ -1,6 +1,7 @@
 #include "model/Calculations.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "model/MathFunctions.h"
 #include "model/VectorState.h"
@@ -66,6 +67,13 @@ void IntrinsicValues(ModelState& s) {
   }
 }
 
+// A discount factor of the rate iteration. A rate at or below -100 % means nothing, yet Pow
+// of a negative base with a whole exponent is finite, and Newton could settle on such a root
+// and have it shown; NaN instead fails the stop test on every pass, so the rate is not shown.
+double DiscountPow(double base, double exponent) {
+  return base > 0 ? Pow(base, exponent) : std::numeric_limits<double>::quiet_NaN();
+}
+
 // Newton's method on the present value of the tavrels against the initial outlay, starting
 // from the first year's tavrel as a fraction of the outlay. No bracketing or damping: a run
 // that does not converge simply uses up its passes.
@@ -77,8 +85,8 @@ void RateOfReturn(ModelState& s) {
     double F = 0;
     double D = 0;
     for (std::int64_t i = 1; i <= LastYear(s); ++i) {
-      F = s.gTavrel[i] / Pow(1 + s.gIRR, ToDouble(i)) + F;
-      D = D - (s.gTavrel[i] * ToDouble(i)) / Pow(1 + s.gIRR, ToDouble(i + 1));
+      F = s.gTavrel[i] / DiscountPow(1 + s.gIRR, ToDouble(i)) + F;
+      D = D - (s.gTavrel[i] * ToDouble(i)) / DiscountPow(1 + s.gIRR, ToDouble(i + 1));
     }
     // Strict: equality, a NaN and a tolerance of 0 or below all fail it.
     if (0.0001 * (s.gDownPayment + s.gClosing) > Abs((F - s.gDownPayment) - s.gClosing)) {

@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "platform/Internal.h"
 #include "platform/QtBridge.h"
 #include "platform/System.h"
@@ -18,8 +25,8 @@ std::string Shown(const std::string& path) {
   return ToStd(QDir::toNativeSeparators(ToQ(path)));
 }
 
-void ReportFileProblem(const char* what, const std::string& path, const QString& reason) {
-  std::string text = std::string("The file \"") + Shown(path) + "\" could not be " + what;
+void ReportFileProblem(const std::string& what, const std::string& path, const QString& reason) {
+  std::string text = "The file \"" + Shown(path) + "\" could not be " + what;
   if (!reason.isEmpty())
     text += ": " + ToStd(reason);
   text += ".";
@@ -103,15 +110,20 @@ class QtTextInputStream final : public TextInputStream {
 
   ~QtTextInputStream() override { ReleaseIfNoApplication(file_); }
 
-  std::string ReadLine() override {
+  std::string ReadLine(std::size_t maxBytes) override {
     std::string line;
-    while (Fill()) {
+    while (!tooLong_ && Fill()) {
       const std::size_t end = buffer_.find_first_of("\r\n", position_);
       const std::size_t stop = end == std::string::npos ? buffer_.size() : end;
-      if (line.size() < kMaxLineBytes) {
-        const std::size_t room = kMaxLineBytes - line.size();
-        line.append(buffer_, position_, std::min(room, stop - position_));
+      const std::size_t room = maxBytes - line.size();
+      if (stop - position_ > room) {
+        // Reading stops inside the line, so an endless line costs no more than the limit.
+        line.append(buffer_, position_, room);
+        position_ += room;
+        tooLong_ = true;
+        break;
       }
+      line.append(buffer_, position_, stop - position_);
       position_ = stop;
       if (end != std::string::npos) {
         const char ending = buffer_[position_++];
@@ -120,12 +132,16 @@ class QtTextInputStream final : public TextInputStream {
         break;
       }
     }
-    Fill();  // so that IsEOF knows whether anything is left
+    if (!tooLong_)
+      Fill();  // so that IsEOF knows whether anything is left
     return line;
   }
 
-  bool IsEOF() const override { return failed_ || (position_ >= buffer_.size() && atEnd_); }
+  bool IsEOF() const override {
+    return failed_ || tooLong_ || (position_ >= buffer_.size() && atEnd_);
+  }
   bool Failed() const override { return failed_; }
+  bool TooLong() const override { return tooLong_; }
 
  private:
   // True when unread bytes are in the buffer, reading the next chunk when needed.
@@ -160,7 +176,21 @@ class QtTextInputStream final : public TextInputStream {
   std::size_t position_ = 0;
   bool atEnd_ = false;
   bool failed_ = false;
+  bool tooLong_ = false;
 };
+
+// Why a file of this kind is not read, in the user's words.
+QString KindReason(mode_t mode) {
+  if (S_ISDIR(mode))
+    return QStringLiteral("it is a folder");
+  if (S_ISFIFO(mode))
+    return QStringLiteral("it is a named pipe");
+  if (S_ISSOCK(mode))
+    return QStringLiteral("it is a socket");
+  if (S_ISCHR(mode) || S_ISBLK(mode))
+    return QStringLiteral("it is a device");
+  return QStringLiteral("it is not a regular file");
+}
 
 QString& LastFolder() {
   static QString folder;
@@ -200,21 +230,41 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  const QString path = ToQ(path_);
-  const QFileInfo info(path);
-  if (info.isDir()) {
-    ReportFileProblem("opened", path_, QStringLiteral("it is a folder"));
+  // Only a regular file surely ends: a pipe, a socket or a device can keep an open or a read
+  // waiting, or never run out. The kind is checked before opening, so that no such file is
+  // opened at all, and again on what was opened, in case the name changed meanwhile; with
+  // O_NONBLOCK the open itself never waits (a regular file reads the same with it).
+  const QByteArray native = QFile::encodeName(ToQ(path_));
+  struct stat info {};
+  if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    ReportFileProblem("opened", path_, KindReason(info.st_mode));
     return nullptr;
   }
-  auto file = std::make_unique<QFile>(path);
-  if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    const QString reason =
-        info.exists() ? file->errorString() : QStringLiteral("no such file exists");
-    ReportFileProblem("opened", path_, reason);
+  const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    ReportFileProblem("opened", path_,
+                      error == ENOENT ? QStringLiteral("no such file exists")
+                                      : QString::fromLocal8Bit(std::strerror(error)));
+    return nullptr;
+  }
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    ReportFileProblem("opened", path_, KindReason(info.st_mode));
+    return nullptr;
+  }
+  auto file = std::make_unique<QFile>();
+  if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    ReportFileProblem("opened", path_, file->errorString());
     ReleaseIfNoApplication(file);
     return nullptr;
   }
   return std::make_unique<QtTextInputStream>(path_, std::move(file));
+}
+
+void FolderItem::ReportProblem(std::string_view what, std::string_view reason) const {
+  ReportFileProblem(std::string(what), path_, ToQ(reason));
 }
 
 std::optional<FolderItem> GetSaveFolderItem(std::string_view filter, std::string_view defaultName) {

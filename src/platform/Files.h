@@ -21,21 +21,21 @@ class TextOutputStream {
   virtual bool Close() = 0;
 };
 
-// Reads a text file line by line.
+// Reads a text file line by line, never more of it than the caller allows.
 class TextInputStream {
  public:
   virtual ~TextInputStream() = default;
   // The next line without its ending ("\n", "\r\n" or a lone "\r"); empty text at the
-  // end. Invalid UTF-8 is read without failing. A line longer than kMaxLineBytes is cut
-  // there and the rest of it skipped.
-  virtual std::string ReadLine() = 0;
-  // True when no line is left (or reading failed).
+  // end. Invalid UTF-8 is read without failing. At most maxBytes of the line are read: a
+  // longer line is not read to its end, TooLong() turns true and no line follows it.
+  virtual std::string ReadLine(std::size_t maxBytes) = 0;
+  // True when no line is left (or reading failed, or a line was too long).
   virtual bool IsEOF() const = 0;
   // True when reading failed part-way; a message box naming the file and the reason has
   // then been shown.
   virtual bool Failed() const = 0;
-
-  static constexpr std::size_t kMaxLineBytes = 64 * 1024;
+  // True when a line was longer than its read allowed.
+  virtual bool TooLong() const = 0;
 };
 
 // A file chosen by the user.
@@ -49,9 +49,11 @@ class FolderItem {
   // Starts writing the file (an existing one is replaced when the writer is closed).
   // nullptr, after a message box naming the file and the reason, when it cannot be.
   std::unique_ptr<TextOutputStream> CreateTextFile() const;
-  // Opens the file for reading; nullptr, after a message box naming the file and the
-  // reason, when it cannot be.
+  // Opens the file for reading. Only a regular file is opened, and opening it never
+  // waits; nullptr, after a message box naming the file and the reason, when it cannot be.
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+  // A message box: the file could not be `what` ("loaded"), for the reason given.
+  void ReportProblem(std::string_view what, std::string_view reason) const;
 
  private:
   std::string path_;

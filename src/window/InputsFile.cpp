@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -6,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "platform/Files.h"
@@ -17,52 +17,50 @@ namespace tavrel {
 
 namespace {
 
-// How much of a file Load Inputs reads at most. Only the first 23 lines matter; the
-// rest is read only to notice a file that fails part-way, and a huge or binary file
-// must neither hang the program nor fill its memory.
-constexpr std::int64_t kMaxLinesRead = 1000;
+// Lines 1 to 23 are all that a load uses, so no later line is read. They are applied whole
+// or not at all: a file whose lines go beyond these limits is no inputs file, and reading
+// stops there, so a huge file costs no more than the limits.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
 constexpr std::size_t kMaxBytesRead = std::size_t{1} << 20;
 
-// An entry as the file keeps it: the number itself, so that loading it and pressing
-// Okay gives back the same double. Fixed notation, because the number filter would drop
-// the "e" of an exponent; the shortest such text that reads back exactly. A number too
-// large for a double is kept as the filtered text it came from, which reads back the same.
-std::string EntryLine(double value, const std::string& filtered) {
-  if (!std::isfinite(value)) {
-    return filtered;
+// An entry as the file keeps it: the number itself, so that loading it and pressing Okay
+// gives back the same double. Fixed notation, because the number filter would drop the "e"
+// of an exponent; the shortest such text that reads back exactly. An infinity, which Val
+// gives for digits beyond the largest double, is kept as 10^309, which reads back as the
+// same infinity: the line stays short however many digits were typed.
+std::string EntryLine(double value) {
+  if (std::isinf(value)) {
+    return (value < 0 ? "-1" : "1") + std::string(309, '0');
   }
   // The longest fixed text of a double is the smallest subnormal's: "-0." and 324 digits.
   std::array<char, 512> buffer{};
   const std::to_chars_result result =
       std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-  if (result.ec != std::errc()) {
-    return filtered;
-  }
   return std::string(buffer.data(), result.ptr);
 }
 
-// Reads the first `keep` lines of the file, and further lines up to the limits. False
-// when the file cannot be opened or fails part-way; the platform has then told the user.
-bool ReadInputLines(const platform::FolderItem& file, std::int64_t keep,
+// Reads the first `count` lines of the file. False when the file cannot be opened, fails
+// part-way or is too large; the user has then been told.
+bool ReadInputLines(const platform::FolderItem& file, std::int64_t count,
                     std::vector<std::string>& lines) {
   std::unique_ptr<platform::TextInputStream> reader = file.OpenAsTextFile();
   if (!reader) {
     return false;
   }
-  std::int64_t count = 0;
   std::size_t bytes = 0;
   // At least one line is read, even from an empty file.
   do {
-    std::string line = reader->ReadLine();
+    std::string line = reader->ReadLine(std::min(kMaxLineBytes, kMaxBytesRead - bytes));
     if (reader->Failed()) {
       return false;
     }
-    ++count;
-    bytes += line.size() + 1;
-    if (count <= keep) {
-      lines.push_back(std::move(line));
+    if (reader->TooLong()) {
+      file.ReportProblem("loaded", "it is too large to be an inputs file");
+      return false;
     }
-  } while (!reader->IsEOF() && count < kMaxLinesRead && bytes < kMaxBytesRead);
+    bytes += line.size();
+    lines.push_back(std::move(line));
+  } while (!reader->IsEOF() && static_cast<std::int64_t>(lines.size()) < count);
   return true;
 }
 
@@ -101,9 +99,8 @@ void MainWindow::SaveInputs() {
   }
   writer->WriteLine(gLiveInRent ? "true" : "false");
   for (std::int64_t i = 0; i <= gNumTextFields - 1; ++i) {
-    const std::string filtered = TextCheck(TextField1(i)->Text());
-    gInputData[static_cast<std::size_t>(i)] = platform::Val(filtered);
-    writer->WriteLine(EntryLine(gInputData[static_cast<std::size_t>(i)], filtered));
+    gInputData[static_cast<std::size_t>(i)] = platform::Val(TextCheck(TextField1(i)->Text()));
+    writer->WriteLine(EntryLine(gInputData[static_cast<std::size_t>(i)]));
   }
   // A failed close keeps the old file and has told the user; nothing is left to do.
   writer->Close();
@@ -113,8 +110,8 @@ void MainWindow::loadInputs() {
   const std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("TEXT");
   if (file) {
     gInputFilename = file->Name();
-    // The whole file is read before anything is applied, so a file that fails part-way
-    // leaves the form as it was.
+    // Every line is read before any is applied, so a file that is refused part-way leaves
+    // the form as it was.
     std::vector<std::string> lines;
     if (ReadInputLines(*file, 1 + gNumTextFields, lines)) {
       ApplyInputLines(*this, lines);
