@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -23,6 +24,14 @@ QWidget* PageOf(Window& owner) {
 template <class W>
 W* As(const RectControl& control) {
   return qobject_cast<W*>(control.impl().widget.data());
+}
+
+// Sets one colour of the widget's own palette; the roles it leaves alone still follow the
+// page it stands on.
+void SetRoleColor(QWidget& widget, QPalette::ColorRole role, Color color) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, ToQColor(color));
+  widget.setPalette(palette);
 }
 
 // Gives a new widget its place and size, so that they read back before anything is set.
@@ -233,6 +242,24 @@ void TextField::SetAlignment(std::int64_t alignment) {
   As<QLineEdit>(*this)->setAlignment(horizontal | Qt::AlignVCenter);
 }
 
+Color TextField::TextColor() const {
+  return textColor_;
+}
+
+void TextField::SetTextColor(Color color) {
+  textColor_ = color;
+  SetRoleColor(*As<QLineEdit>(*this), QPalette::Text, color);
+}
+
+Color TextField::BackColor() const {
+  return backColor_;
+}
+
+void TextField::SetBackColor(Color color) {
+  backColor_ = color;
+  SetRoleColor(*As<QLineEdit>(*this), QPalette::Base, color);
+}
+
 // ---- Label -----------------------------------------------------------------------------
 
 namespace {
@@ -257,6 +284,15 @@ std::string Label::Text() const {
 
 void Label::SetText(const std::string& text) {
   As<QLabel>(*this)->setText(ToQ(text));
+}
+
+Color Label::TextColor() const {
+  return textColor_;
+}
+
+void Label::SetTextColor(Color color) {
+  textColor_ = color;
+  SetRoleColor(*As<QLabel>(*this), QPalette::WindowText, color);
 }
 
 // ---- PushButton ------------------------------------------------------------------------

@@ -143,6 +143,7 @@ struct Window::Impl {
   void ResizeFrame(int width, int height);
   void ApplySizeLimits();
   void ApplyFlags();
+  void ApplyPagePalette();
   void RebuildMenuBar();
   QButtonGroup& RadioGroup();
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 
 #include <cmath>
 
@@ -181,6 +182,18 @@ void Window::Impl::ApplyFlags() {
   frame->setWindowFlags(flags);
   if (shown)
     frame->show();
+}
+
+// The controls on a filled page take a palette made for that page rather than the
+// desktop's: a dark desktop theme would otherwise give them light text on a light page.
+// Buttons are a shade darker than the page, as in the standard light palette.
+void Window::Impl::ApplyPagePalette() {
+  if (!hasBackColor) {
+    page->setPalette(QPalette());
+    return;
+  }
+  const QColor back = ToQColor(backColor);
+  page->setPalette(QPalette(back.darker(107), back));
 }
 
 void Window::Impl::RebuildMenuBar() {
@@ -384,11 +397,13 @@ void Window::SetFullScreenButton(bool v) {
 
 void Window::SetBackColor(Color color) {
   impl_->backColor = color;
+  impl_->ApplyPagePalette();
   impl_->page->update();
 }
 
 void Window::SetHasBackColor(bool v) {
   impl_->hasBackColor = v;
+  impl_->ApplyPagePalette();
   impl_->page->update();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,32 @@ const platform::Color kBlue = platform::RGB(23, 33, 204);
 
 bool Dark(platform::Color c) {
   return int(c.r) + int(c.g) + int(c.b) < 200;
+}
+
+// The page, a field's face or a button's face: every channel high (the default button is
+// tinted).
+bool Light(platform::Color c) {
+  return c.r >= 220 && c.g >= 220 && c.b >= 220;
+}
+
+std::string Rgb(platform::Color c) {
+  return "rgb(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
+         ")";
+}
+
+// The darkest pixel of the page in the box from (x0, y0) to (x1, y1), both excluded.
+platform::Color Darkest(const driver::PageImage& page, std::int64_t x0, std::int64_t y0,
+                        std::int64_t x1, std::int64_t y1) {
+  platform::Color darkest{255, 255, 255};
+  for (auto y = static_cast<int>(y0); y < y1; ++y) {
+    for (auto x = static_cast<int>(x0); x < x1; ++x) {
+      const platform::Color c = page.At(x, y);
+      if (int(c.r) + int(c.g) + int(c.b) < int(darkest.r) + int(darkest.g) + int(darkest.b)) {
+        darkest = c;
+      }
+    }
+  }
+  return darkest;
 }
 
 // Saves a screenshot into the test's folder and, when TAVREL_SCREENSHOT_DIR names a folder,
@@ -88,13 +115,13 @@ TEST_F(RealWidgetsTest, TheResultsStandBelowTheForm) {
   ASSERT_EQ(w.gWindow, 1);
 
   const std::int64_t top = w.Label1(21)->Top() + 40;
-  // Dark pixels in the band of the table's title, just above its baseline (each pixel is
-  // a grab of the page, so the band is kept narrow).
+  // Dark pixels in the band of the table's title, just above its baseline.
   const auto darkInBand = [&] {
+    const driver::PageImage page = driver::GrabPage(w);
     int count = 0;
     for (int y = static_cast<int>(top) + 6; y <= static_cast<int>(top) + 12; ++y) {
       for (int x = 20; x < 300; x += 2) {
-        count += Dark(driver::PixelAt(w, x, y)) ? 1 : 0;
+        count += Dark(page.At(x, y)) ? 1 : 0;
       }
     }
     return count;
@@ -113,6 +140,53 @@ TEST_F(RealWidgetsTest, TheResultsStandBelowTheForm) {
 
   EXPECT_GT(darkInBand(), 20) << "no results below the form";
   Shoot(w, TempDir(), "form-page-results.png");
+}
+
+// Under the desktop's palette and under a dark one, the form keeps its own colours: dark
+// captions on the light page, white fields with dark text, a legible choice and button.
+TEST_F(RealWidgetsTest, TheFormKeepsItsColoursUnderAnyDesktopPalette) {
+  for (const bool darkDesktop : {false, true}) {
+    SCOPED_TRACE(darkDesktop ? "dark desktop palette" : "default palette");
+    CloseMainWindow();
+    std::optional<driver::DarkDesktopPalette> dark;
+    if (darkDesktop) {
+      dark.emplace();
+    }
+    MainWindow& w = Win();
+    w.OkayButton()->Push();  // to the form page
+    w.TextField1(0)->SetText("200000");
+    const driver::PageImage page = driver::GrabPage(w);
+
+    const auto expect = [&](bool (*test)(platform::Color), platform::Color c,
+                            const std::string& what) {
+      EXPECT_TRUE(test(c)) << what << ": " << Rgb(c);
+    };
+    for (std::int64_t i = 0; i <= 21; ++i) {
+      const platform::Label& c = *w.Label1(i);
+      const std::string n = std::to_string(i);
+      expect(Dark, Darkest(page, c.Left(), c.Top(), c.Left() + 40, c.Top() + c.Height()),
+             "caption " + n + "'s text");
+      expect(Light, page.At(int(c.Left()) + 2, int(c.Top()) + 1), "beside caption " + n);
+      const platform::TextField& f = *w.TextField1(i);
+      expect(Light, page.At(int(f.Left()) + 4, int(f.Top()) + 10), "inside field " + n);
+    }
+    const platform::TextField& price = *w.TextField1(0);
+    expect(Dark,
+           Darkest(page, price.Left() + 30, price.Top() + 3, price.Left() + 75, price.Top() + 17),
+           "field 0's text");
+    const platform::RadioButton& rent = *w.RadioButton1(1);
+    const platform::PushButton& okay = *w.OkayButton();
+    for (const platform::RectControl* control :
+         {static_cast<const platform::RectControl*>(&rent),
+          static_cast<const platform::RectControl*>(&okay)}) {
+      const auto left = control->Left();
+      const auto top = control->Top();
+      expect(Dark, Darkest(page, left + 18, top + 3, left + 60, top + 17), control->Name());
+    }
+    expect(Light, page.At(int(rent.Left()) + 58, int(rent.Top()) + 1), "beside Rent");
+    expect(Light, page.At(int(okay.Left()) + 6, int(okay.Top()) + 10), "Okay's face");
+    Shoot(w, TempDir(), darkDesktop ? "form-page-dark-desktop.png" : "form-page.png");
+  }
 }
 
 }  // namespace
