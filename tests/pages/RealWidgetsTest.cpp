@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -61,9 +62,63 @@ void Shoot(MainWindow& w, const std::filesystem::path& folder, const std::string
   }
 }
 
+// Entries that pass every check.
+void Fill(MainWindow& w) {
+  const std::vector<const char*> inputs = {
+      "200000", "40000", "160000", "6", "30", "3000", "25", "1500", "3000", "1000", "0",
+      "2000",   "2",     "2",      "2", "2",  "2",    "2",  "0",    "0",    "0",    "5"};
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    w.TextField1(static_cast<std::int64_t>(i))->SetText(inputs[i]);
+  }
+}
+
+// A box of the page, right and bottom edges excluded.
+struct Box {
+  double left, top, right, bottom;
+  bool Crosses(const Box& o) const {
+    return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+  }
+};
+
+std::ostream& operator<<(std::ostream& os, const Box& b) {
+  return os << "(" << b.left << ", " << b.top << ") to (" << b.right << ", " << b.bottom << ")";
+}
+
+// Where a control stands on the page; a caption that draws its text on beyond its width
+// covers that room too.
+Box Place(platform::RectControl& c) {
+  double width = double(c.Width());
+  if (auto* caption = dynamic_cast<platform::Label*>(&c)) {
+    width = std::max(width, double(driver::ShownTextOf(*caption).room));
+  }
+  return {double(c.Left()), double(c.Top()), double(c.Left()) + width,
+          double(c.Top() + c.Height())};
+}
+
+// The box of a text drawn at (x, baseline y) in the recorded font and size.
+Box TextBox(const platform::RecordingGraphics::Op& op) {
+  const driver::TextExtent e = driver::MeasureText(op.font, op.size, op.text);
+  return {double(op.x), double(op.y) - e.ascent, double(op.x) + e.width, double(op.y) + e.descent};
+}
+
 class RealWidgetsTest : public PagesTest {
  protected:
   RealWidgetsTest() { UseRealMetrics(); }
+
+  // Opens the form page and fails the check of field i with entries otherwise valid;
+  // returns how the warning is drawn.
+  static platform::RecordingGraphics::Op FailCheck(MainWindow& w, std::int64_t i) {
+    if (w.gWindow == 0) {
+      w.OkayButton()->Push();
+    }
+    Fill(w);
+    w.TextField1(i)->SetText(i == 0 ? "0" : "-1");
+    w.OkayButton()->Push();
+    EXPECT_EQ(w.gCheck, i);
+    platform::RecordingGraphics g;
+    w.PaintTo(g);
+    return g.Strings().back();
+  }
 };
 
 TEST_F(RealWidgetsTest, TheAboutTextsFitTheAboutPageInEveryFontChoice) {
@@ -128,12 +183,7 @@ TEST_F(RealWidgetsTest, TheResultsStandBelowTheForm) {
   };
   EXPECT_EQ(darkInBand(), 0) << "something drawn below the form before any calculation";
 
-  const std::vector<const char*> inputs = {
-      "200000", "40000", "160000", "6", "30", "3000", "25", "1500", "3000", "1000", "0",
-      "2000",   "2",     "2",      "2", "2",  "2",    "2",  "0",    "0",    "0",    "5"};
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    w.TextField1(static_cast<std::int64_t>(i))->SetText(inputs[i]);
-  }
+  Fill(w);
   w.OkayButton()->Push();  // calculate
   ASSERT_TRUE(w.gCalculations);
   ASSERT_EQ(w.gCheck, -1) << w.gWarning;
@@ -187,6 +237,66 @@ TEST_F(RealWidgetsTest, TheFormKeepsItsColoursUnderAnyDesktopPalette) {
     expect(Light, page.At(int(okay.Left()) + 6, int(okay.Top()) + 10), "Okay's face");
     Shoot(w, TempDir(), darkDesktop ? "form-page-dark-desktop.png" : "form-page.png");
   }
+}
+
+// The warning of every check stands whole on the page, clear of every control and of the
+// paragraph, at each form width and in the page font of the tests and of a stock Debian
+// (which has none of the preferred fonts).
+TEST_F(RealWidgetsTest, EveryWarningStandsClearOfTheControlsAndThePageLines) {
+  const std::int64_t kChecked[] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 18, 19, 20};
+  for (const std::int64_t screen : {1024, 1280, 1920}) {
+    for (const auto& fonts : {std::vector<std::string>{"Geneva"}, std::vector<std::string>{}}) {
+      CloseMainWindow();
+      SetScreen(screen, 900);
+      SetFonts(fonts);
+      MainWindow& w = Win();
+      SCOPED_TRACE("screen " + std::to_string(screen) + ", page font " + w.gFont);
+      for (const std::int64_t field : kChecked) {
+        const auto warning = FailCheck(w, field);
+        ASSERT_EQ(warning.text, w.gWarning);
+        const Box box = TextBox(warning);
+        SCOPED_TRACE("'" + w.gWarning + "'");
+        EXPECT_TRUE(box.left >= 0 && box.right <= double(w.Width())) << box << " not whole";
+        std::vector<platform::RectControl*> controls = {w.OkayButton(), w.RadioButton1(0),
+                                                        w.RadioButton1(1)};
+        for (std::int64_t i = 0; i <= 21; ++i) {
+          controls.push_back(w.TextField1(i));
+          controls.push_back(w.Label1(i));
+        }
+        for (platform::RectControl* c : controls) {
+          EXPECT_FALSE(c->Visible() && box.Crosses(Place(*c)))
+              << box << " crosses " << c->Name() << "(" << c->Index() << ") at " << Place(*c);
+        }
+        const driver::TextExtent line = driver::MeasureText(w.gFont, 12, "");
+        for (std::int64_t i = w.gFirst[1]; i <= w.gLast[1]; ++i) {
+          const auto at = static_cast<std::size_t>(i);
+          const Box lineBox{double(w.gLeft[at]), double(w.gY[at]) - line.ascent,
+                            double(w.gRight[at]), double(w.gY[at]) + line.descent};
+          EXPECT_FALSE(box.Crosses(lineBox)) << box << " crosses page line " << i << lineBox;
+        }
+      }
+    }
+  }
+}
+
+// On the screen, the warning's blue text runs from its start to its end unbroken: no
+// control stands over any part of it.
+TEST_F(RealWidgetsTest, TheWarningShowsWhole) {
+  MainWindow& w = Win();
+  const Box box = TextBox(FailCheck(w, 0));
+  const driver::PageImage page = driver::GrabPage(w);
+  const auto bluish = [](platform::Color c) { return c.b > c.r + 60 && c.b > c.g + 60; };
+  // Every stretch of 12 columns holds a stroke of the text: no glyph nor space is wider.
+  for (auto x = int(box.left); x + 12 <= int(box.right) - 2; x += 12) {
+    int blue = 0;
+    for (int y = int(box.top); y < int(box.bottom); ++y) {
+      for (int dx = 0; dx < 12; ++dx) {
+        blue += bluish(page.At(x + dx, y)) ? 1 : 0;
+      }
+    }
+    EXPECT_GT(blue, 0) << "no part of '" << w.gWarning << "' shows at x " << x << " to " << x + 12;
+  }
+  Shoot(w, TempDir(), "form-page-warning.png");
 }
 
 }  // namespace
