@@ -93,6 +93,8 @@ class TextField : public RectControl {
   Color backColor_{255, 255, 255};
 };
 
+// A caption shows its whole text where the form leaves room: a text wider than the label
+// runs on to its right, up to the next control in its row. Width reads back as set.
 class Label : public RectControl {
  public:
   Label(Window& owner, std::string name, std::int64_t index);

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +25,13 @@ namespace platform {
 
 PageWidget::PageWidget(Window::Impl& owner, QWidget* parent) : QWidget(parent), owner_(&owner) {
   setFocusPolicy(Qt::NoFocus);
+}
+
+// The desktop's font changed: the captions that run on past their width need new room.
+void PageWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (owner_ && event->type() == QEvent::FontChange)
+    owner_->FitCaptions();
 }
 
 void PageWidget::paintEvent(QPaintEvent*) {
@@ -194,6 +203,38 @@ void Window::Impl::ApplyPagePalette() {
   }
   const QColor back = ToQColor(backColor);
   page->setPalette(QPalette(back.darker(107), back));
+}
+
+// Every control counts as an obstacle, shown or hidden, so a caption never runs under a
+// control that is shown later. Places are taken as the widgets hold them (clamped).
+void Window::Impl::FitCaptions() {
+  for (const auto& control : self.controls_) {
+    auto* caption = dynamic_cast<Label*>(control.get());
+    QLabel* label = caption ? qobject_cast<QLabel*>(caption->impl().widget.data()) : nullptr;
+    if (!label)
+      continue;
+    const RectControl::Impl& c = caption->impl();
+    const std::int64_t left = ToInt(c.left);
+    const std::int64_t top = ToInt(c.top);
+    const std::int64_t bottom = top + std::max(0, ToInt(c.height));
+    const QMargins margins = label->contentsMargins();
+    const double text = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    const auto needed =
+        static_cast<std::int64_t>(std::ceil(text)) + margins.left() + margins.right();
+    std::int64_t room = needed;
+    for (const auto& other : self.controls_) {
+      auto* rect = dynamic_cast<RectControl*>(other.get());
+      if (!rect || rect == caption)
+        continue;
+      const std::int64_t otherLeft = ToInt(rect->impl().left);
+      const std::int64_t otherTop = ToInt(rect->impl().top);
+      const std::int64_t otherBottom = otherTop + std::max(0, ToInt(rect->impl().height));
+      if (otherLeft > left && otherTop < bottom && top < otherBottom)
+        room = std::min(room, otherLeft - left);
+    }
+    const std::int64_t width = std::max<std::int64_t>(std::max(0, ToInt(c.width)), room);
+    label->resize(ToInt(width), std::max(0, ToInt(c.height)));
+  }
 }
 
 void Window::Impl::RebuildMenuBar() {
@@ -476,6 +517,7 @@ void Window::ControlAdded(RectControl& control) {
   }
   if (QWidget* w = control.impl().widget)
     w->setVisible(control.impl().visible);
+  impl_->FitCaptions();
 }
 
 }  // namespace platform

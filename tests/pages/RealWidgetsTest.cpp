@@ -299,5 +299,36 @@ TEST_F(RealWidgetsTest, TheWarningShowsWhole) {
   Shoot(w, TempDir(), "form-page-warning.png");
 }
 
+// Every caption's text fits the room it is drawn in, in the standard control font (the
+// same under the offscreen platform as on a desktop without font settings of its own):
+// the label's width, or the free room up to the next control in its row where the text
+// needs more, but never past that control.
+TEST_F(RealWidgetsTest, EveryCaptionShowsItsWholeText) {
+  MainWindow& w = Win();
+  w.OkayButton()->Push();  // to the form page
+  std::vector<platform::RectControl*> controls = {w.OkayButton(), w.RadioButton1(0),
+                                                  w.RadioButton1(1)};
+  for (std::int64_t i = 0; i <= 21; ++i) {
+    controls.push_back(w.TextField1(i));
+    controls.push_back(w.Label1(i));
+  }
+  for (std::int64_t i = 0; i <= 21; ++i) {
+    platform::Label& caption = *w.Label1(i);
+    const driver::ShownText shown = driver::ShownTextOf(caption);
+    std::int64_t next = caption.Left() + shown.room;
+    for (platform::RectControl* c : controls) {
+      if (c->Left() > caption.Left() && c->Top() < caption.Top() + caption.Height() &&
+          caption.Top() < c->Top() + c->Height()) {
+        next = std::min(next, c->Left());
+      }
+    }
+    EXPECT_LE(shown.textWidth, double(next - caption.Left()))
+        << "caption " << i << " '" << caption.Text() << "' in " << shown.family << " "
+        << shown.pixelSize << " px: label drawn " << shown.room << " px wide, room ends at x "
+        << next;
+    EXPECT_EQ(caption.Width(), i == 21 ? 320 : 200) << "caption " << i << " reads back";
+  }
+}
+
 }  // namespace
 }  // namespace tavrel::pagestest
