@@ -4,7 +4,6 @@
 
 #include <QImage>
 
-#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -476,29 +475,6 @@ TEST_F(WidgetsTest, TheWindowsGraphicsMeasuresWithItsSettings) {
   g.SetTextFont("System");
   g.SetTextSize(0);
   EXPECT_GT(g.StringWidth("Tavrel"), 0.0);
-}
-
-// A caption's text wider than the label runs on to the next control in its row, and no
-// further; the label's Width reads back as set.
-TEST_F(WidgetsTest, ACaptionRunsOnUpToTheNextControlInItsRow) {
-  TestWindow w;
-  Form form(w);
-  form.caption.SetWidth(40);
-  form.caption.SetText(std::string(60, 'W'));
-  form.field0.SetLeft(form.caption.Left() + 150);
-  struct Row {
-    const char* name;
-    std::int64_t fieldTop;
-    bool stopsAtField;
-  };
-  for (const Row& row : {Row{"field in the caption's row", form.caption.Top() + 10, true},
-                         Row{"field in the next row", form.caption.Top() + 20, false}}) {
-    form.field0.SetTop(row.fieldTop);
-    const td::ShownText shown = td::ShownTextOf(form.caption);
-    EXPECT_EQ(shown.room, row.stopsAtField ? 150 : static_cast<int>(std::ceil(shown.textWidth)))
-        << row.name;
-    EXPECT_EQ(form.caption.Width(), 40) << row.name;
-  }
 }
 
 TEST_F(WidgetsTest, FontsOutsideTheListAreEmpty) {

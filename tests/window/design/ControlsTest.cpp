@@ -84,16 +84,6 @@ TEST_F(DesignTest, CaptionsReadExactly) {
   }
 }
 
-TEST_F(DesignTest, CaptionsAreBlackAndFieldsWhiteWithBlackText) {
-  auto w = Designed();
-  const platform::Color black = platform::RGB(0, 0, 0);
-  for (std::int64_t i = 0; i <= 21; ++i) {
-    EXPECT_EQ(w->Label1(i)->TextColor(), black) << "caption " << i;
-    EXPECT_EQ(w->TextField1(i)->TextColor(), black) << "field " << i;
-    EXPECT_EQ(w->TextField1(i)->BackColor(), platform::RGB(255, 255, 255)) << "field " << i;
-  }
-}
-
 TEST_F(DesignTest, ChoiceStartsOnLiveInWithoutRunningItsHandler) {
   auto w = Designed();
   EXPECT_TRUE(w->RadioButton1(0)->Value());
