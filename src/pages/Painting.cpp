@@ -41,12 +41,14 @@ void MainWindow::Event_Paint(platform::Graphics& g) {
     showResults(g);  // draws the page's lines itself, then the results
   }
 
+  // The warning of a failed check stands in the right column's second row, which no
+  // control fills in any layout of the form; the first row would cover it.
   if (gCheck >= 0) {
     if (const platform::Label* firstCaption = Label1(0)) {
       g.SetForeColor(kBlue);
       g.SetTextSize(18);
       g.SetTextFont("Times");
-      g.DrawString(gWarning, gRightBoxLeftMargin, firstCaption->Top() + 20);
+      g.DrawString(gWarning, gRightBoxLeftMargin, firstCaption->Top() + 50);
       g.SetTextSize(static_cast<double>(gTextHeight));
       g.SetTextFont(gFont);
       g.SetForeColor(kBlack);

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -23,6 +24,14 @@ QWidget* PageOf(Window& owner) {
 template <class W>
 W* As(const RectControl& control) {
   return qobject_cast<W*>(control.impl().widget.data());
+}
+
+// Sets one colour of the widget's own palette; the roles it leaves alone still follow the
+// page it stands on.
+void SetRoleColor(QWidget& widget, QPalette::ColorRole role, Color color) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, ToQColor(color));
+  widget.setPalette(palette);
 }
 
 // Gives a new widget its place and size, so that they read back before anything is set.
@@ -105,6 +114,7 @@ std::int64_t RectControl::Left() const {
 void RectControl::SetLeft(std::int64_t x) {
   impl_->left = x;
   impl_->widget->move(ToInt(x), ToInt(impl_->top));
+  Owner().impl().FitCaptions();
 }
 
 std::int64_t RectControl::Top() const {
@@ -114,6 +124,7 @@ std::int64_t RectControl::Top() const {
 void RectControl::SetTop(std::int64_t y) {
   impl_->top = y;
   impl_->widget->move(ToInt(impl_->left), ToInt(y));
+  Owner().impl().FitCaptions();
 }
 
 std::int64_t RectControl::Width() const {
@@ -123,6 +134,7 @@ std::int64_t RectControl::Width() const {
 void RectControl::SetWidth(std::int64_t width) {
   impl_->width = width;
   impl_->widget->resize(std::max(0, ToInt(width)), std::max(0, ToInt(impl_->height)));
+  Owner().impl().FitCaptions();
 }
 
 std::int64_t RectControl::Height() const {
@@ -132,6 +144,7 @@ std::int64_t RectControl::Height() const {
 void RectControl::SetHeight(std::int64_t height) {
   impl_->height = height;
   impl_->widget->resize(std::max(0, ToInt(impl_->width)), std::max(0, ToInt(height)));
+  Owner().impl().FitCaptions();
 }
 
 bool RectControl::Visible() const {
@@ -174,11 +187,13 @@ void ApplyFont(RectControl::Impl& impl) {
 void RectControl::SetTextFont(const std::string& name) {
   impl_->fontName = name;
   ApplyFont(*impl_);
+  Owner().impl().FitCaptions();
 }
 
 void RectControl::SetTextSize(double points) {
   impl_->fontSize = points;
   ApplyFont(*impl_);
+  Owner().impl().FitCaptions();
 }
 
 void RectControl::SetTabStop(bool tabStop) {
@@ -233,6 +248,24 @@ void TextField::SetAlignment(std::int64_t alignment) {
   As<QLineEdit>(*this)->setAlignment(horizontal | Qt::AlignVCenter);
 }
 
+Color TextField::TextColor() const {
+  return textColor_;
+}
+
+void TextField::SetTextColor(Color color) {
+  textColor_ = color;
+  SetRoleColor(*As<QLineEdit>(*this), QPalette::Text, color);
+}
+
+Color TextField::BackColor() const {
+  return backColor_;
+}
+
+void TextField::SetBackColor(Color color) {
+  backColor_ = color;
+  SetRoleColor(*As<QLineEdit>(*this), QPalette::Base, color);
+}
+
 // ---- Label -----------------------------------------------------------------------------
 
 namespace {
@@ -257,6 +290,16 @@ std::string Label::Text() const {
 
 void Label::SetText(const std::string& text) {
   As<QLabel>(*this)->setText(ToQ(text));
+  Owner().impl().FitCaptions();
+}
+
+Color Label::TextColor() const {
+  return textColor_;
+}
+
+void Label::SetTextColor(Color color) {
+  textColor_ = color;
+  SetRoleColor(*As<QLabel>(*this), QPalette::WindowText, color);
 }
 
 // ---- PushButton ------------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/Graphics.h"
+
 namespace platform {
 
 class Window;
@@ -79,16 +81,31 @@ class TextField : public RectControl {
   void SetFormat(const std::string& picture);
   // Alignment of the text inside the field: 0 default, 1 left, 2 centre, 3 right.
   void SetAlignment(std::int64_t alignment);
+  // Colours of the typed text and of the field's face; they hold under any desktop palette.
+  Color TextColor() const;
+  void SetTextColor(Color color);
+  Color BackColor() const;
+  void SetBackColor(Color color);
 
  private:
   std::string format_;
+  Color textColor_{0, 0, 0};
+  Color backColor_{255, 255, 255};
 };
 
+// A caption shows its whole text where the form leaves room: a text wider than the label
+// runs on to its right, up to the next control in its row. Width reads back as set.
 class Label : public RectControl {
  public:
   Label(Window& owner, std::string name, std::int64_t index);
   std::string Text() const;
   void SetText(const std::string& text);
+  // Colour of the text; it holds under any desktop palette.
+  Color TextColor() const;
+  void SetTextColor(Color color);
+
+ private:
+  Color textColor_{0, 0, 0};
 };
 
 class PushButton : public RectControl {

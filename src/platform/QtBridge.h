@@ -108,6 +108,7 @@ class PageWidget final : public QWidget {
   void Detach() { owner_ = nullptr; }
 
  protected:
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -143,6 +144,10 @@ struct Window::Impl {
   void ResizeFrame(int width, int height);
   void ApplySizeLimits();
   void ApplyFlags();
+  void ApplyPagePalette();
+  // Gives each caption the room its text needs (see Label); run after any change of a
+  // control's place, size, text or font.
+  void FitCaptions();
   void RebuildMenuBar();
   QButtonGroup& RadioGroup();
 

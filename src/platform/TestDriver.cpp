@@ -1,15 +1,21 @@
 #include "platform/TestDriver.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include <algorithm>
 
 #include "platform/QtBridge.h"
 
@@ -114,6 +120,25 @@ bool SaveScreenshot(Window& window, const std::string& path) {
   return frame->grab().save(ToQ(path), "PNG");
 }
 
+PageImage GrabPage(Window& window) {
+  QWidget* page = window.impl().page;
+  const QImage image = page->grab().toImage();
+  const qreal ratio = image.devicePixelRatio();
+  PageImage result;
+  result.width = page->width();
+  result.height = page->height();
+  result.pixels.reserve(static_cast<std::size_t>(result.width) *
+                        static_cast<std::size_t>(std::max(result.height, 0)));
+  for (int y = 0; y < result.height; ++y) {
+    for (int x = 0; x < result.width; ++x) {
+      const QPoint at(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+      const QColor c = image.rect().contains(at) ? image.pixelColor(at) : QColor(Qt::black);
+      result.pixels.push_back(RGB(c.red(), c.green(), c.blue()));
+    }
+  }
+  return result;
+}
+
 Color PixelAt(Window& window, int x, int y) {
   QWidget* page = window.impl().page;
   const QImage image = page->grab().toImage();
@@ -123,6 +148,45 @@ Color PixelAt(Window& window, int x, int y) {
     return Color{};
   const QColor c = image.pixelColor(at);
   return RGB(c.red(), c.green(), c.blue());
+}
+
+struct DarkDesktopPalette::Saved {
+  QPalette palette;
+};
+
+DarkDesktopPalette::DarkDesktopPalette()
+    : saved_(std::make_unique<Saved>(Saved{QApplication::palette()})) {
+  QPalette dark;
+  const QColor window(53, 53, 53);
+  const QColor light(230, 230, 230);
+  dark.setColor(QPalette::Window, window);
+  dark.setColor(QPalette::WindowText, light);
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::AlternateBase, window);
+  dark.setColor(QPalette::Text, light);
+  dark.setColor(QPalette::Button, window);
+  dark.setColor(QPalette::ButtonText, light);
+  dark.setColor(QPalette::BrightText, Qt::white);
+  QApplication::setPalette(dark);
+}
+
+DarkDesktopPalette::~DarkDesktopPalette() {
+  QApplication::setPalette(saved_->palette);
+}
+
+TextExtent MeasureText(const std::string& font, double size, const std::string& text) {
+  const QFontMetricsF metrics(ResolveFont(font, size));
+  return TextExtent{metrics.horizontalAdvance(ToQ(text)), metrics.ascent(), metrics.descent()};
+}
+
+ShownText ShownTextOf(Label& label) {
+  auto* widget = qobject_cast<QLabel*>(label.impl().widget.data());
+  if (!widget)
+    return {};
+  const QFont font = widget->font();
+  return ShownText{ToStd(QFontInfo(font).family()), QFontInfo(font).pixelSize(),
+                   QFontMetricsF(font).horizontalAdvance(widget->text()),
+                   widget->contentsRect().width()};
 }
 
 }  // namespace platform::testdriver

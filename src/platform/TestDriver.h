@@ -1,6 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "platform/Window.h"
@@ -26,7 +28,54 @@ void ClickAt(Window& window, int x, int y);
 RectControl* FocusedControl(Window& window);
 // Renders the whole window as it is shown (menu bar included) into a PNG file.
 bool SaveScreenshot(Window& window, const std::string& path);
+// The page as the window renders it, one colour a page pixel, for reading many pixels
+// from one rendering.
+struct PageImage {
+  int width = 0;
+  int height = 0;
+  std::vector<Color> pixels;  // row by row
+  // Black outside the page.
+  Color At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+      return Color{};
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+};
+PageImage GrabPage(Window& window);
 // Color of the page pixel at (x, y) as the window renders it.
 Color PixelAt(Window& window, int x, int y);
+
+// Gives the application a dark palette, as a dark desktop theme does, while it lives.
+class DarkDesktopPalette {
+ public:
+  DarkDesktopPalette();
+  ~DarkDesktopPalette();
+  DarkDesktopPalette(const DarkDesktopPalette&) = delete;
+  DarkDesktopPalette& operator=(const DarkDesktopPalette&) = delete;
+
+ private:
+  struct Saved;
+  std::unique_ptr<Saved> saved_;
+};
+
+// The extent of a text in a font and size as the window's drawing resolves them: its
+// advance width and how far it reaches above and below its baseline.
+struct TextExtent {
+  double width = 0;
+  double ascent = 0;
+  double descent = 0;
+};
+TextExtent MeasureText(const std::string& font, double size, const std::string& text);
+
+// How a label shows its text: the font it uses, the width of its text in that font, and
+// the width the label's widget gives it on the page.
+struct ShownText {
+  std::string family;
+  int pixelSize = 0;
+  double textWidth = 0;
+  int room = 0;
+};
+ShownText ShownTextOf(Label& label);
 
 }  // namespace platform::testdriver

@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 
 #include <cmath>
 
@@ -22,6 +25,13 @@ namespace platform {
 
 PageWidget::PageWidget(Window::Impl& owner, QWidget* parent) : QWidget(parent), owner_(&owner) {
   setFocusPolicy(Qt::NoFocus);
+}
+
+// The desktop's font changed: the captions that run on past their width need new room.
+void PageWidget::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (owner_ && event->type() == QEvent::FontChange)
+    owner_->FitCaptions();
 }
 
 void PageWidget::paintEvent(QPaintEvent*) {
@@ -181,6 +191,50 @@ void Window::Impl::ApplyFlags() {
   frame->setWindowFlags(flags);
   if (shown)
     frame->show();
+}
+
+// The controls on a filled page take a palette made for that page rather than the
+// desktop's: a dark desktop theme would otherwise give them light text on a light page.
+// Buttons are a shade darker than the page, as in the standard light palette.
+void Window::Impl::ApplyPagePalette() {
+  if (!hasBackColor) {
+    page->setPalette(QPalette());
+    return;
+  }
+  const QColor back = ToQColor(backColor);
+  page->setPalette(QPalette(back.darker(107), back));
+}
+
+// Every control counts as an obstacle, shown or hidden, so a caption never runs under a
+// control that is shown later. Places are taken as the widgets hold them (clamped).
+void Window::Impl::FitCaptions() {
+  for (const auto& control : self.controls_) {
+    auto* caption = dynamic_cast<Label*>(control.get());
+    QLabel* label = caption ? qobject_cast<QLabel*>(caption->impl().widget.data()) : nullptr;
+    if (!label)
+      continue;
+    const RectControl::Impl& c = caption->impl();
+    const std::int64_t left = ToInt(c.left);
+    const std::int64_t top = ToInt(c.top);
+    const std::int64_t bottom = top + std::max(0, ToInt(c.height));
+    const QMargins margins = label->contentsMargins();
+    const double text = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+    const auto needed =
+        static_cast<std::int64_t>(std::ceil(text)) + margins.left() + margins.right();
+    std::int64_t room = needed;
+    for (const auto& other : self.controls_) {
+      auto* rect = dynamic_cast<RectControl*>(other.get());
+      if (!rect || rect == caption)
+        continue;
+      const std::int64_t otherLeft = ToInt(rect->impl().left);
+      const std::int64_t otherTop = ToInt(rect->impl().top);
+      const std::int64_t otherBottom = otherTop + std::max(0, ToInt(rect->impl().height));
+      if (otherLeft > left && otherTop < bottom && top < otherBottom)
+        room = std::min(room, otherLeft - left);
+    }
+    const std::int64_t width = std::max<std::int64_t>(std::max(0, ToInt(c.width)), room);
+    label->resize(ToInt(width), std::max(0, ToInt(c.height)));
+  }
 }
 
 void Window::Impl::RebuildMenuBar() {
@@ -384,11 +438,13 @@ void Window::SetFullScreenButton(bool v) {
 
 void Window::SetBackColor(Color color) {
   impl_->backColor = color;
+  impl_->ApplyPagePalette();
   impl_->page->update();
 }
 
 void Window::SetHasBackColor(bool v) {
   impl_->hasBackColor = v;
+  impl_->ApplyPagePalette();
   impl_->page->update();
 }
 
@@ -461,6 +517,7 @@ void Window::ControlAdded(RectControl& control) {
   }
   if (QWidget* w = control.impl().widget)
     w->setVisible(control.impl().visible);
+  impl_->FitCaptions();
 }
 
 }  // namespace platform

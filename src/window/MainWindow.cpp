@@ -169,12 +169,15 @@ void MainWindow::CreateControls() {
         field.SetText("");
         field.SetFormat("");
         field.SetAlignment(3);
+        field.SetBackColor(platform::RGB(255, 255, 255));
+        field.SetTextColor(platform::RGB(0, 0, 0));
         break;
       }
       case Kind::Caption: {
         auto& caption = AddControl<platform::Label>("Label1", made.index);
         ApplyCommonDesign(caption, made.index == 21 ? 320 : 200);
         caption.SetText(kCaptions.at(static_cast<std::size_t>(made.index)));
+        caption.SetTextColor(platform::RGB(0, 0, 0));
         break;
       }
       case Kind::Choice: {

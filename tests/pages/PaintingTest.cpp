@@ -132,7 +132,7 @@ TEST_F(PaintingTest, TheFormPageDrawsItsLinesAndTheWarningOfAFailedCheck) {
   w.PaintTo(g);
   EXPECT_EQ(SeenOps(g), (std::vector<Seen>{Text("para ", 30, 30, kBlack, "Geneva", 12),
                                            Text("right ", 1160, 50, kBlack, "Geneva", 12),
-                                           Text("Enter a price!", 580, 150, kBlue, "Times", 18)}));
+                                           Text("Enter a price!", 580, 180, kBlue, "Times", 18)}));
   EXPECT_EQ(g.ForeColor(), kBlack);
   EXPECT_EQ(g.TextFont(), "Geneva");
   EXPECT_EQ(g.TextSize(), 12);
