@@ -114,7 +114,7 @@ std::int64_t RectControl::Left() const {
 void RectControl::SetLeft(std::int64_t x) {
   impl_->left = x;
   impl_->widget->move(ToInt(x), ToInt(impl_->top));
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 std::int64_t RectControl::Top() const {
@@ -124,7 +124,7 @@ std::int64_t RectControl::Top() const {
 void RectControl::SetTop(std::int64_t y) {
   impl_->top = y;
   impl_->widget->move(ToInt(impl_->left), ToInt(y));
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 std::int64_t RectControl::Width() const {
@@ -134,7 +134,7 @@ std::int64_t RectControl::Width() const {
 void RectControl::SetWidth(std::int64_t width) {
   impl_->width = width;
   impl_->widget->resize(std::max(0, ToInt(width)), std::max(0, ToInt(impl_->height)));
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 std::int64_t RectControl::Height() const {
@@ -144,7 +144,7 @@ std::int64_t RectControl::Height() const {
 void RectControl::SetHeight(std::int64_t height) {
   impl_->height = height;
   impl_->widget->resize(std::max(0, ToInt(impl_->width)), std::max(0, ToInt(height)));
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 bool RectControl::Visible() const {
@@ -187,13 +187,13 @@ void ApplyFont(RectControl::Impl& impl) {
 void RectControl::SetTextFont(const std::string& name) {
   impl_->fontName = name;
   ApplyFont(*impl_);
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 void RectControl::SetTextSize(double points) {
   impl_->fontSize = points;
   ApplyFont(*impl_);
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 void RectControl::SetTabStop(bool tabStop) {
@@ -290,7 +290,7 @@ std::string Label::Text() const {
 
 void Label::SetText(const std::string& text) {
   As<QLabel>(*this)->setText(ToQ(text));
-  Owner().impl().FitCaptions();
+  Owner().impl().CaptionsChanged();
 }
 
 Color Label::TextColor() const {

@@ -145,9 +145,11 @@ struct Window::Impl {
   void ApplySizeLimits();
   void ApplyFlags();
   void ApplyPagePalette();
-  // Gives each caption the room its text needs (see Label); run after any change of a
-  // control's place, size, text or font.
+  // Gives each caption the room its text needs (see Label).
   void FitCaptions();
+  // After any change of a control's place, size, text or font: fits the captions at once,
+  // except while the window is being opened.
+  void CaptionsChanged();
   void RebuildMenuBar();
   QButtonGroup& RadioGroup();
 
@@ -180,6 +182,7 @@ struct Window::Impl {
   bool hasBackColor = false;
   std::int64_t refreshCount = 0;
   bool paintFailing = false;
+  bool opening = false;  // inside Open: the captions are fitted once, at its end
   std::unique_ptr<platform::Graphics> measuring;
 };
 
@@ -195,6 +198,12 @@ struct RectControl::Impl {
   bool visible = true;
   std::string fontName = "System";
   double fontSize = 0;
+  // A caption's text width, with the text and font it was measured in: measuring is the
+  // costly part of fitting, so it is done again only when one of them has changed.
+  QString measuredText;
+  QFont measuredFont;
+  std::int64_t measuredWidth = 0;
+  std::int64_t measurements = 0;
 };
 
 struct Application::Impl {

@@ -186,7 +186,7 @@ ShownText ShownTextOf(Label& label) {
   const QFont font = widget->font();
   return ShownText{ToStd(QFontInfo(font).family()), QFontInfo(font).pixelSize(),
                    QFontMetricsF(font).horizontalAdvance(widget->text()),
-                   widget->contentsRect().width()};
+                   widget->contentsRect().width(), label.impl().measurements};
 }
 
 }  // namespace platform::testdriver

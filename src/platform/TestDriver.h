@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,13 +69,15 @@ struct TextExtent {
 };
 TextExtent MeasureText(const std::string& font, double size, const std::string& text);
 
-// How a label shows its text: the font it uses, the width of its text in that font, and
-// the width the label's widget gives it on the page.
+// How a label shows its text: the font it uses, the width of its text in that font, the
+// width the label's widget gives it on the page, and how often the window has measured its
+// text to give it that room.
 struct ShownText {
   std::string family;
   int pixelSize = 0;
   double textWidth = 0;
   int room = 0;
+  std::int64_t measurements = 0;
 };
 ShownText ShownTextOf(Label& label);
 

@@ -31,7 +31,7 @@ PageWidget::PageWidget(Window::Impl& owner, QWidget* parent) : QWidget(parent), 
 void PageWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (owner_ && event->type() == QEvent::FontChange)
-    owner_->FitCaptions();
+    owner_->CaptionsChanged();
 }
 
 void PageWidget::paintEvent(QPaintEvent*) {
@@ -205,6 +205,23 @@ void Window::Impl::ApplyPagePalette() {
   page->setPalette(QPalette(back.darker(107), back));
 }
 
+namespace {
+
+// The width of a caption's text in its font, measured again only when either has changed.
+std::int64_t TextWidth(RectControl::Impl& c, const QLabel& label) {
+  const QString text = label.text();
+  if (c.measurements == 0 || c.measuredText != text || c.measuredFont != label.font()) {
+    c.measuredText = text;
+    c.measuredFont = label.font();
+    c.measuredWidth =
+        static_cast<std::int64_t>(std::ceil(QFontMetricsF(c.measuredFont).horizontalAdvance(text)));
+    ++c.measurements;
+  }
+  return c.measuredWidth;
+}
+
+}  // namespace
+
 // Every control counts as an obstacle, shown or hidden, so a caption never runs under a
 // control that is shown later. Places are taken as the widgets hold them (clamped).
 void Window::Impl::FitCaptions() {
@@ -213,15 +230,12 @@ void Window::Impl::FitCaptions() {
     QLabel* label = caption ? qobject_cast<QLabel*>(caption->impl().widget.data()) : nullptr;
     if (!label)
       continue;
-    const RectControl::Impl& c = caption->impl();
+    RectControl::Impl& c = caption->impl();
     const std::int64_t left = ToInt(c.left);
     const std::int64_t top = ToInt(c.top);
     const std::int64_t bottom = top + std::max(0, ToInt(c.height));
     const QMargins margins = label->contentsMargins();
-    const double text = QFontMetricsF(label->font()).horizontalAdvance(label->text());
-    const auto needed =
-        static_cast<std::int64_t>(std::ceil(text)) + margins.left() + margins.right();
-    std::int64_t room = needed;
+    std::int64_t room = TextWidth(c, *label) + margins.left() + margins.right();
     for (const auto& other : self.controls_) {
       auto* rect = dynamic_cast<RectControl*>(other.get());
       if (!rect || rect == caption)
@@ -235,6 +249,11 @@ void Window::Impl::FitCaptions() {
     const std::int64_t width = std::max<std::int64_t>(std::max(0, ToInt(c.width)), room);
     label->resize(ToInt(width), std::max(0, ToInt(c.height)));
   }
+}
+
+void Window::Impl::CaptionsChanged() {
+  if (!opening)
+    FitCaptions();
 }
 
 void Window::Impl::RebuildMenuBar() {
@@ -323,10 +342,13 @@ void Window::Open() {
     return;
   impl_->opened = true;
   impl_->open = true;
+  impl_->opening = true;
   // Each step is reported on its own, so a failure in one still lets the window open.
   RunGuarded([this] { Layout(); });
   RunGuarded([this] { CreateControls(); });
   RunGuarded([this] { Event_Open(); });
+  impl_->opening = false;
+  impl_->FitCaptions();  // once, for all that the three steps placed
   impl_->ApplyFlags();
   if (impl_->open && impl_->visible && impl_->frame) {
     impl_->frame->show();
@@ -517,7 +539,7 @@ void Window::ControlAdded(RectControl& control) {
   }
   if (QWidget* w = control.impl().widget)
     w->setVisible(control.impl().visible);
-  impl_->FitCaptions();
+  impl_->CaptionsChanged();
 }
 
 }  // namespace platform

@@ -302,5 +302,35 @@ TEST_F(RealWidgetsTest, EveryCaptionShowsItsWholeText) {
   }
 }
 
+// A caption's text is measured once for each text and font it takes, not at every change
+// of the form: once while the window opens, never for a move, once more for a new caption
+// or size. Its room follows each change at once all the same.
+TEST_F(RealWidgetsTest, CaptionsAreMeasuredOnlyForANewTextOrFont) {
+  MainWindow& w = Win();
+  const auto measured = [&] {
+    std::vector<std::int64_t> counts;
+    for (std::int64_t i = 0; i <= 21; ++i) {
+      counts.push_back(driver::ShownTextOf(*w.Label1(i)).measurements);
+    }
+    return counts;
+  };
+  std::vector<std::int64_t> expected(22, 1);
+  EXPECT_EQ(measured(), expected) << "while the window opens";
+
+  // To the form page, where the window and Okay move; caption 9's text is wider than it.
+  w.OkayButton()->Push();
+  platform::Label& caption = *w.Label1(9);
+  w.TextField1(9)->SetLeft(caption.Left() + 210);
+  EXPECT_EQ(driver::ShownTextOf(caption).room, 210) << "its field moved into its text";
+  EXPECT_EQ(measured(), expected) << "after the moves";
+  w.TextField1(9)->SetLeft(350);
+
+  w.RadioButton1(1)->SetValue(true);  // Rent: caption 7 takes its rent text
+  caption.SetTextSize(24);
+  expected[7] = expected[9] = 2;
+  EXPECT_EQ(measured(), expected) << "after a new caption and a new size";
+  EXPECT_EQ(driver::ShownTextOf(caption).room, 350 - caption.Left()) << "up to its field";
+}
+
 }  // namespace
 }  // namespace tavrel::pagestest
